@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace quorprog {
+
+// Reads the INI-format device description. Section and key names match without regard to case;
+// spaces around key and value are dropped; one pair of enclosing quotes is removed; values are
+// cut at 2047 characters; a missing section, a missing key and an empty value all give the
+// caller's default. The reader itself never fails.
+//
+// A reader opened on a file follows the file on disk: when its size or modification time changes,
+// it is read again, so a description edited while the program runs is what the next lookup sees.
+class DescriptionReader {
+public:
+    static constexpr size_t kMaxValueLength = 2047;
+
+    DescriptionReader() = default;
+    static DescriptionReader fromText(std::string_view text);
+    static DescriptionReader fromFile(const std::filesystem::path& path);
+
+    std::string readText(std::string_view section, std::string_view key,
+                         std::string_view fallback = {}) const;
+    int32_t readInteger(std::string_view section, std::string_view key, int32_t fallback) const;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    using Section = std::map<std::string, std::string>;
+
+    void parse(std::string_view text) const;
+    void refreshFromDisk() const;
+
+    std::filesystem::path path_;
+    mutable std::map<std::string, Section> sections_;
+    mutable std::filesystem::file_time_type loadedTime_{};
+    mutable std::uintmax_t loadedSize_ = static_cast<std::uintmax_t>(-1);
+};
+
+}  // namespace quorprog
