@@ -1,0 +1,56 @@
+#pragma once
+
+// The localised texts, named by their English id. Every caller passes one of these to
+// LocalTexts::LocalText(), which finds the same text in the wanted language.
+namespace quorprog::text {
+
+inline constexpr int kOpenFile = 50;
+inline constexpr int kSaveFile = 51;
+inline constexpr int kPrint = 52;
+inline constexpr int kHelp = 53;
+inline constexpr int kGroup = 54;
+inline constexpr int kRange = 55;
+inline constexpr int kProgrammer = 56;
+inline constexpr int kFrequencyKhz = 57;
+inline constexpr int kSubtone = 58;
+inline constexpr int kRead = 59;
+inline constexpr int kWrite = 60;
+inline constexpr int kWarning = 61;
+inline constexpr int kError = 62;
+inline constexpr int kConfirmExit = 63;
+inline constexpr int kSelectProgrammer = 64;
+inline constexpr int kMemoryCommunicationFailure = 65;
+inline constexpr int kMemoryContentCorrupt = 66;
+inline constexpr int kReceiver = 67;
+inline constexpr int kTransmitter = 68;
+inline constexpr int kConfirmOverwriteDevice = 69;
+inline constexpr int kWriteSucceeded = 70;
+inline constexpr int kWriteFailed = 71;
+inline constexpr int kReadDeviceFirst = 72;
+inline constexpr int kFileCorrupt = 73;
+inline constexpr int kFileFromOtherModel = 74;
+inline constexpr int kFileRead = 75;
+inline constexpr int kInformation = 76;
+inline constexpr int kType = 77;
+inline constexpr int kRefreshProgrammers = 78;
+inline constexpr int kHelpFileNotFound = 79;
+inline constexpr int kSubtoneChangeNotAllowed = 80;
+inline constexpr int kFrequencyChangeNotAllowed = 81;
+inline constexpr int kHintOpen = 82;
+inline constexpr int kHintSave = 83;
+inline constexpr int kHintPrint = 84;
+inline constexpr int kHintHelp = 85;
+inline constexpr int kHintRead = 86;
+inline constexpr int kHintWrite = 87;
+inline constexpr int kHintLogo = 88;
+inline constexpr int kFrequencySheetTitle = 89;
+inline constexpr int kBatteryLow = 90;
+inline constexpr int kImportSameDestination = 91;
+inline constexpr int kImportSubtoneUnavailable = 92;
+inline constexpr int kSourceGroup = 93;
+inline constexpr int kDestinationGroup = 94;
+inline constexpr int kDetectedModelName = 95;
+inline constexpr int kBatteryLowContinue = 96;
+inline constexpr int kChannelStep = 97;
+
+}  // namespace quorprog::text
