@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+
+#include "channels/channel_table.h"
+#include "description/memory_map.h"
+
+namespace quorprog {
+
+// The device tunes each channel with a PLL: XTAL / R is the comparison frequency, and a
+// dual-modulus prescaler P with the counters N and A divides by A + N * P. Receivers tune their
+// local oscillator, IF away from the channel frequency.
+
+struct PllParameters {
+    int32_t xtal = 0;        // kHz
+    int32_t r = 0;           // reference divider
+    int32_t multiplier = 0;
+    int32_t prescaler = 0;
+    int32_t intermediate = 0;  // IF, kHz
+    bool isReceiver = false;
+    bool oscOverRf = false;
+};
+
+// Counters to kHz. (XTAL * Multiplier) and (A + N * Prescaler) are 32-bit integer products as the
+// device firmware forms them; the division and the last product are double. R = 0 gives 0.
+double ComputeChannelFrequency(int32_t n, int32_t a, const PllParameters& pll);
+
+// The parameters of channel c of partition p as the table holds them (p, c valid).
+PllParameters pllOfChannel(const ChannelTable& table, uint32_t p, uint32_t c);
+
+// Result of EncodeChannelFrequencies.
+enum EncodeResult : int32_t {
+    kEncodeFailed = -1,   // a channel was out of range and cleared, or had R = 0, or bad arguments
+    kEncodeExact = 0,     // every frequency lay on its channel step
+    kEncodeSnapped = 1,   // some frequency was moved down to its channel step
+};
+
+// kHz to counters: for channel c of partition p, or every channel of p when c is -1, range-checks
+// the table's Frequency (out of range: cleared to 0 with N = A = 0 written), snaps it down to the
+// channel step, and writes N and A under "Partition%d.N%d" / "Partition%d.A%d" through map.
+// A channel with R = 0 stops the run at once. Gives -1, 0 or 1 (EncodeResult).
+int32_t EncodeChannelFrequencies(ChannelTable& table, MemoryMap& map, int32_t p, int32_t c);
+
+}  // namespace quorprog
