@@ -106,6 +106,10 @@ struct IdentifierCase {
     size_t keptLength;
 };
 
+void PrintTo(const IdentifierCase& c, std::ostream* os) {
+    *os << c.length << " characters";
+}
+
 class ChannelFileIdentifier : public ::testing::TestWithParam<IdentifierCase> {};
 
 TEST_P(ChannelFileIdentifier, IsZeroPaddedOrCutToThirtyTwoCharacters) {
