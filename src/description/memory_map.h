@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "description/description_reader.h"
 #include "description/memory_image.h"
@@ -35,11 +36,41 @@ public:
     const std::string& section() const { return section_; }
     MemoryImage& image() { return image_; }
 
+    // A key reference inside a transform (a key named as an operand) reads that key on the same
+    // image. One that leads back to itself stops at this depth and reads -1; a single operation
+    // also reads at most kReferenceBudget keys through references, so that no description makes
+    // the evaluation hang.
+    static constexpr int kMaxReferenceDepth = 8;
+    static constexpr int kReferenceBudget = 1024;
+
 private:
+    // The bytes an operation works on: the passed image, else the main one; nullptr when there is
+    // none (no read yet, a failed read, or an empty image passed).
+    Bytes* target(Bytes* image);
+    void startOperation();
+    void reportOutOfMap(bool writing);
+    void storeByte(Bytes& bytes, int address, uint8_t value);
+
+    int32_t decodeEntry(std::string_view entry, Bytes* image);
+    bool encodeEntry(std::string_view entry, int32_t value, Bytes* image);
+    int32_t readMapValue(std::string_view key, Bytes* image);
+    bool writeMapValue(std::string_view key, int32_t value, Bytes* image);
+    std::string readEntryText(std::string_view entry, Bytes* image);
+    bool writeEntryText(std::string_view entry, std::string_view text, Bytes* image);
+
+    // Field assembly of a locator into a value and the raw bytes; false on a failing element.
+    bool assemble(std::string_view locator, const Bytes& bytes, int32_t& value,
+                  std::vector<uint8_t>& rawBytes);
+    bool storeField(std::string_view locator, int32_t value, Bytes& bytes);
+    bool storeBcd(std::string_view locator, int32_t value, Bytes& bytes);
+    int32_t readKeyReference(std::string_view key, Bytes* image);
+
     const DescriptionReader& description_;
     const std::string& section_;
     MemoryImage& image_;
     Prompter& prompter_;
+    int referenceDepth_ = 0;
+    int referenceBudget_ = kReferenceBudget;
 };
 
 }  // namespace quorprog
