@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace quorprog {
+
+// How the programmer's answers are judged: confirmations of a delay or bank, the row lines of a
+// bank read and the answer to a single-byte read.
+
+inline constexpr size_t kRowBytes = 16;
+inline constexpr size_t kRowsPerBank = 16;
+
+enum class ReplyCheck { Ok, MemoryError, Misaligned, BadData };
+
+// A confirmation agrees when the received line is the beginning of the expected text (an empty
+// line therefore agrees too).
+bool agreesOverReceivedLength(std::string_view expected, std::string_view received);
+
+// "%02X": upper-case hexadecimal with at least two digits (three from 256 up).
+std::string hexAtLeastTwoDigits(unsigned value);
+
+// The prefix of row `row` of bank `bank`: bank in decimal, ":", row as one hexadecimal digit,
+// "0", "-" (row 10 of bank 0 is "0:A0-").
+std::string rowPrefix(unsigned bank, unsigned row);
+
+// Two hexadecimal digits at `position` of `line`; nothing when the line is too short or either
+// character is not a hexadecimal digit.
+std::optional<uint8_t> hexByteAt(std::string_view line, size_t position);
+
+// Checks a row line of a bank read in order (memory error, prefix, data) and, when it passes,
+// fills `row` with its 16 bytes. After the prefix comes one separator, then each byte as two
+// digits followed by one separator.
+ReplyCheck checkRowLine(std::string_view line, std::string_view expectedPrefix,
+                        std::span<uint8_t, kRowBytes> row);
+
+// The answer to a single-byte read has a row line's layout with one byte: ":" at position 1 and
+// the byte at positions 6-7.
+ReplyCheck checkByteLine(std::string_view line, uint8_t& value);
+
+// The log line that reports a failed check ("" for Ok).
+const char* replyCheckLogLine(ReplyCheck check);
+
+}  // namespace quorprog

@@ -1,0 +1,44 @@
+#include "programmer/settings_port_map.h"
+
+#include <QSerialPortInfo>
+#include <QStandardPaths>
+
+#include "description/description_reader.h"
+#include "programmer/port_resolution.h"
+
+namespace quorprog {
+
+namespace {
+
+std::vector<AvailablePort> availablePorts() {
+    std::vector<AvailablePort> ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        ports.push_back({info.portName().toStdString(), info.systemLocation().toStdString(),
+                         info.hasVendorIdentifier()});
+    }
+    return ports;
+}
+
+constexpr bool kWindows =
+#ifdef Q_OS_WIN
+    true;
+#else
+    false;
+#endif
+
+}  // namespace
+
+std::filesystem::path defaultSettingsFile() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return std::filesystem::path(folder.toStdString()) / "quorprog.ini";
+}
+
+std::string deviceForPort(const std::string& name, const std::filesystem::path& settingsFile) {
+    // Read at every open, so a mapping edited while the program runs counts at the next scan.
+    const std::string mapped = DescriptionReader::fromFile(settingsFile).readText("PORTS", name);
+    // The system's port list is asked only when the settings name no device.
+    return resolvePortDevice(
+        name, mapped, mapped.empty() ? availablePorts() : std::vector<AvailablePort>{}, kWindows);
+}
+
+}  // namespace quorprog

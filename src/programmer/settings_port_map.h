@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace quorprog {
+
+// quorprog.ini in the per-user configuration folder; its [PORTS] section maps COM names to
+// devices (COM1=/dev/ttyUSB0).
+std::filesystem::path defaultSettingsFile();
+
+// The device to open for a COM name: the [PORTS] entry of `settingsFile`, else the platform's
+// rule over the ports the system lists. Empty when there is none.
+std::string deviceForPort(const std::string& name, const std::filesystem::path& settingsFile);
+
+}  // namespace quorprog
