@@ -6,18 +6,18 @@
 namespace quorprog {
 namespace {
 
-void reportError(Prompter& prompter, const LocalTextLookup& text, const std::string& message) {
-    prompter.inform(message, text(file_text::kErrorCaption));
+void reportError(Prompter& prompter, const LocalTexts& texts, const std::string& message) {
+    prompter.inform(message, texts.LocalText(text::kError));
 }
 
 }  // namespace
 
 OpenResult openChannelFile(std::span<const uint8_t> bytes, ChannelTable& table, Prompter& prompter,
-                           const LocalTextLookup& text) {
+                           const LocalTexts& texts) {
     ChannelFileParse parse = parseChannelFile(bytes);
     if (!parse.ok()) {
         // A wrong kind of file and one cut short are the same to the user: corrupt.
-        reportError(prompter, text, text(file_text::kCorruptFile));
+        reportError(prompter, texts, texts.LocalText(text::kFileCorrupt));
         return {};
     }
     if (!fileMatchesTable(parse.file, table)) {
@@ -25,28 +25,28 @@ OpenResult openChannelFile(std::span<const uint8_t> bytes, ChannelTable& table, 
     }
     const uint32_t unavailable = loadMatchingFile(parse.file, table);
     for (uint32_t i = 0; i < unavailable; ++i) {
-        reportError(prompter, text, text(file_text::kSubtoneUnavailable));
+        reportError(prompter, texts, texts.LocalText(text::kImportSubtoneUnavailable));
     }
-    prompter.inform(text(file_text::kFileRead), text(file_text::kInformationCaption));
+    prompter.inform(texts.LocalText(text::kFileRead), texts.LocalText(text::kInformation));
     return {OpenOutcome::Loaded, std::move(parse.file)};
 }
 
 OpenResult openChannelFile(const std::filesystem::path& path, ChannelTable& table,
-                           Prompter& prompter, const LocalTextLookup& text) {
+                           Prompter& prompter, const LocalTexts& texts) {
     std::optional<std::vector<uint8_t>> bytes = readFileBytes(path);
     if (!bytes) {
-        reportError(prompter, text, "Cannot read the file \"" + path.string() + "\".");
+        reportError(prompter, texts, "Cannot read the file \"" + path.string() + "\".");
         return {};
     }
-    return openChannelFile(*bytes, table, prompter, text);
+    return openChannelFile(*bytes, table, prompter, texts);
 }
 
 bool saveChannelFile(const std::filesystem::path& path, const ChannelTable& table, int32_t savedAt,
-                     Prompter& prompter, const LocalTextLookup& text) {
+                     Prompter& prompter, const LocalTexts& texts) {
     if (writeFileBytes(path, serializeChannelFile(channelFileFromTable(table, savedAt)))) {
         return true;
     }
-    reportError(prompter, text, "Cannot write the file \"" + path.string() + "\".");
+    reportError(prompter, texts, "Cannot write the file \"" + path.string() + "\".");
     return false;
 }
 

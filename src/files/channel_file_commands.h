@@ -6,8 +6,8 @@
 
 #include "channels/channel_table.h"
 #include "files/channel_file.h"
-#include "files/local_text_lookup.h"
 #include "seams/prompter.h"
+#include "text/local_texts.h"
 
 namespace quorprog {
 
@@ -28,13 +28,13 @@ struct OpenResult {
 // frequencies and subtone positions change: encoding them into the memory image is the caller's
 // next step.
 OpenResult openChannelFile(std::span<const uint8_t> bytes, ChannelTable& table, Prompter& prompter,
-                           const LocalTextLookup& text);
+                           const LocalTexts& texts);
 OpenResult openChannelFile(const std::filesystem::path& path, ChannelTable& table,
-                           Prompter& prompter, const LocalTextLookup& text);
+                           Prompter& prompter, const LocalTexts& texts);
 
 // Writes the table as it stands to path, replacing any file there without a question. A file
 // that cannot be written is reported; the result says whether the file was written.
 bool saveChannelFile(const std::filesystem::path& path, const ChannelTable& table, int32_t savedAt,
-                     Prompter& prompter, const LocalTextLookup& text);
+                     Prompter& prompter, const LocalTexts& texts);
 
 }  // namespace quorprog

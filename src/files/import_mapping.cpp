@@ -33,9 +33,9 @@ bool hasDuplicateDestination(const std::vector<int32_t>& choices) {
 
 }  // namespace
 
-std::string importGroupLabel(uint32_t group, bool isReceiver, const LocalTextLookup& text) {
-    const std::string word = text(file_text::kGroup);
-    const std::string type = text(isReceiver ? file_text::kReceiver : file_text::kTransmitter);
+std::string importGroupLabel(uint32_t group, bool isReceiver, const LocalTexts& texts) {
+    const std::string word = texts.LocalText(text::kGroup);
+    const std::string type = texts.LocalText(isReceiver ? text::kReceiver : text::kTransmitter);
     char number[16];
     std::snprintf(number, sizeof number, "%01X", group);
     return word + " " + number + " (" + type + ")";
@@ -53,16 +53,16 @@ bool canImportInto(const ChannelFileGroup& group, const ChannelTable& table, uin
 }
 
 std::vector<ImportRow> importRows(const ChannelFile& file, const ChannelTable& table,
-                                  const LocalTextLookup& text) {
+                                  const LocalTexts& texts) {
     std::vector<ImportRow> rows;
     for (uint32_t i = 0; i < file.groups.size(); ++i) {
         const ChannelFileGroup& group = file.groups[i];
-        ImportRow row{importGroupLabel(i, group.isReceiver != 0, text),
+        ImportRow row{importGroupLabel(i, group.isReceiver != 0, texts),
                       importRangeLabel(group.minFreq, group.maxFreq),
                       {}};
         for (uint32_t j = 0; j < table.PartitionCount; ++j) {
             if (!canImportInto(group, table, j)) continue;
-            row.destinations.push_back({j, importGroupLabel(j, table.IsReceiver[j] != 0, text)});
+            row.destinations.push_back({j, importGroupLabel(j, table.IsReceiver[j] != 0, texts)});
         }
         rows.push_back(std::move(row));
     }
@@ -70,10 +70,11 @@ std::vector<ImportRow> importRows(const ChannelFile& file, const ChannelTable& t
 }
 
 ImportOutcome applyImport(const ChannelFile& file, std::span<const int32_t> chosen,
-                          ChannelTable& table, Prompter& prompter, const LocalTextLookup& text) {
+                          ChannelTable& table, Prompter& prompter, const LocalTexts& texts) {
     const std::vector<int32_t> choices = usableChoices(file, chosen, table);
     if (hasDuplicateDestination(choices)) {
-        prompter.inform(text(file_text::kDuplicateDestination), text(file_text::kErrorCaption));
+        prompter.inform(texts.LocalText(text::kImportSameDestination),
+                        texts.LocalText(text::kError));
         return ImportOutcome::DuplicateDestination;
     }
 
@@ -85,10 +86,11 @@ ImportOutcome applyImport(const ChannelFile& file, std::span<const int32_t> chos
         imported = true;
     }
     if (unavailable > 0) {
-        prompter.inform(text(file_text::kSubtoneUnavailable), text(file_text::kErrorCaption));
+        prompter.inform(texts.LocalText(text::kImportSubtoneUnavailable),
+                        texts.LocalText(text::kError));
     }
     if (!imported) return ImportOutcome::NothingChosen;
-    prompter.inform(text(file_text::kFileRead), text(file_text::kInformationCaption));
+    prompter.inform(texts.LocalText(text::kFileRead), texts.LocalText(text::kInformation));
     return ImportOutcome::Imported;
 }
 

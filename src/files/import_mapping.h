@@ -7,8 +7,8 @@
 
 #include "channels/channel_table.h"
 #include "files/channel_file.h"
-#include "files/local_text_lookup.h"
 #include "seams/prompter.h"
+#include "text/local_texts.h"
 
 namespace quorprog {
 
@@ -31,7 +31,7 @@ struct ImportRow {
 };
 
 // "Group 1 (Receiver)": the group number in hexadecimal, the type in the current language.
-std::string importGroupLabel(uint32_t group, bool isReceiver, const LocalTextLookup& text);
+std::string importGroupLabel(uint32_t group, bool isReceiver, const LocalTexts& texts);
 // "470.000-790.000 MHz" from kHz.
 std::string importRangeLabel(uint32_t minFreq, uint32_t maxFreq);
 
@@ -40,7 +40,7 @@ std::string importRangeLabel(uint32_t minFreq, uint32_t maxFreq);
 bool canImportInto(const ChannelFileGroup& group, const ChannelTable& table, uint32_t deviceGroup);
 
 std::vector<ImportRow> importRows(const ChannelFile& file, const ChannelTable& table,
-                                  const LocalTextLookup& text);
+                                  const LocalTexts& texts);
 
 enum class ImportOutcome {
     DuplicateDestination,  // two file groups chose one device group: told, nothing copied
@@ -53,6 +53,6 @@ enum class ImportOutcome {
 // subtones by code; a code a destination lacks becomes its first subtone, with one message for
 // the whole import. Encoding into the memory image is left to the caller.
 ImportOutcome applyImport(const ChannelFile& file, std::span<const int32_t> chosen,
-                          ChannelTable& table, Prompter& prompter, const LocalTextLookup& text);
+                          ChannelTable& table, Prompter& prompter, const LocalTexts& texts);
 
 }  // namespace quorprog

@@ -1,7 +1,5 @@
 #include "files_test_support.h"
 
-#include <map>
-
 #include "description/default_description.h"
 #include "description/description_reader.h"
 
@@ -41,24 +39,6 @@ ChannelTable defaultDualGroupTable() {
         }
     }
     return table;
-}
-
-std::string englishText(int englishId) {
-    static const std::map<int, std::string> texts = {
-        {54, "Group"},
-        {62, "ERROR"},
-        {67, "Receiver"},
-        {68, "Transmitter"},
-        {73, "This file seems to be corrupt or not the right kind of file!"},
-        {75, "File successfully read!"},
-        {76, "INFORMATION"},
-        {91, "It's impossible to import two groups of frequencies to the same destination group!"},
-        {92,
-         "Some subtone code in the imported file isn't available with the current hardware! "
-         "Such subtones will be set to default value!"},
-    };
-    auto found = texts.find(englishId);
-    return found == texts.end() ? std::string() : found->second;
 }
 
 }  // namespace quorprog::test

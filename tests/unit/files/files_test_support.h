@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "channels/channel_table.h"
-#include "files/local_text_lookup.h"
 #include "seams/prompter.h"
+#include "text/local_texts.h"
 
 namespace quorprog::test {
 
@@ -14,9 +14,8 @@ namespace quorprog::test {
 // a transmitter over 500-600 MHz, every channel with a frequency and a subtone.
 ChannelTable defaultDualGroupTable();
 
-// English texts of the ids channel files use.
-std::string englishText(int englishId);
-inline const LocalTextLookup kEnglish = englishText;
+// The program's own texts with English selected.
+inline const LocalTexts kEnglish;
 
 struct ShownMessage {
     std::string text;
