@@ -72,7 +72,9 @@ bool MemoryMap::WriteEntryText(std::string_view entry, std::string_view text, By
 // ---- helpers ----
 
 void MemoryMap::startOperation() {
-    if (referenceDepth_ == 0) referenceBudget_ = kReferenceBudget;
+    if (referenceDepth_ != 0) return;
+    referenceBudget_ = kReferenceBudget;
+    refusedReferences_ = 0;
 }
 
 Bytes* MemoryMap::target(Bytes* image) {
@@ -91,7 +93,10 @@ void MemoryMap::storeByte(Bytes& bytes, int address, uint8_t value) {
 }
 
 int32_t MemoryMap::readKeyReference(std::string_view key, Bytes* image) {
-    if (referenceDepth_ >= kMaxReferenceDepth || referenceBudget_ <= 0) return -1;
+    if (refusedReferences_ > 0 || referenceDepth_ >= kMaxReferenceDepth || referenceBudget_ <= 0) {
+        ++refusedReferences_;
+        return -1;
+    }
     --referenceBudget_;
     ++referenceDepth_;
     const int32_t value = readMapValue(key, image);
@@ -180,6 +185,7 @@ int32_t MemoryMap::decodeEntry(std::string_view entry, Bytes* image) {
     const transform::KeyReader readKey = [this, image](std::string_view key) {
         return readKeyReference(key, image);
     };
+    const int refusedBefore = refusedReferences_;
     for (const std::string_view group : parts.groups) {
         std::optional<int32_t> result;
         switch (transform::classifyGroup(group)) {
@@ -191,7 +197,7 @@ int32_t MemoryMap::decodeEntry(std::string_view entry, Bytes* image) {
                 result = transform::applyStatementGroup(group, value, readKey);
                 break;
         }
-        if (!result) return -1;
+        if (!result || refusedReferences_ != refusedBefore) return -1;
         value = *result;
     }
     return value;
@@ -203,6 +209,7 @@ bool MemoryMap::encodeEntry(std::string_view entry, int32_t value, Bytes* image)
     const transform::KeyReader readKey = [this, image](std::string_view key) {
         return readKeyReference(key, image);
     };
+    const int refusedBefore = refusedReferences_;
     std::string_view rest = entry;
     while (const auto group = entry_text::takeEncodeGroup(rest)) {
         switch (transform::classifyGroup(*group)) {
@@ -214,7 +221,7 @@ bool MemoryMap::encodeEntry(std::string_view entry, int32_t value, Bytes* image)
             case transform::GroupKind::Empty: break;
             case transform::GroupKind::Statements: {
                 const auto result = transform::applyStatementGroup(*group, value, readKey);
-                if (!result) return false;
+                if (!result || refusedReferences_ != refusedBefore) return false;
                 value = *result;
                 break;
             }

@@ -37,9 +37,12 @@ public:
     MemoryImage& image() { return image_; }
 
     // A key reference inside a transform (a key named as an operand) reads that key on the same
-    // image. One that leads back to itself stops at this depth and reads -1; a single operation
-    // also reads at most kReferenceBudget keys through references, so that no description makes
-    // the evaluation hang.
+    // image, with its own transforms and chain. References nest at most kMaxReferenceDepth deep
+    // (a key that leads back to itself reaches that), and one operation follows at most
+    // kReferenceBudget of them (a description whose references fan out would otherwise take
+    // exponential time). A reference beyond either limit is refused, and so is every later one of
+    // the same operation; an entry whose groups met a refused reference fails: its read gives -1,
+    // its write false and stores nothing. Other sub-keys of a chain still proceed.
     static constexpr int kMaxReferenceDepth = 8;
     static constexpr int kReferenceBudget = 1024;
 
@@ -71,6 +74,7 @@ private:
     Prompter& prompter_;
     int referenceDepth_ = 0;
     int referenceBudget_ = kReferenceBudget;
+    int refusedReferences_ = 0;  // of the current operation
 };
 
 }  // namespace quorprog
