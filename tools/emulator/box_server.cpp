@@ -1,0 +1,110 @@
+#include "box_server.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <string>
+#include <thread>
+
+namespace quorprog::emulator {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kIdlePollMs = 50;
+constexpr auto kClosedPortPause = std::chrono::milliseconds(10);
+constexpr size_t kStreamChunk = 64;
+constexpr size_t kReadChunk = 256;
+
+// Keeps the bytes apart by their time on the wire (10 bits each at 8N1).
+class WirePacer {
+  public:
+    explicit WirePacer(int baud)
+        : byteTime_(baud > 0 ? std::chrono::nanoseconds(10'000'000'000LL / baud)
+                             : std::chrono::nanoseconds(0)) {}
+
+    bool paced() const { return byteTime_.count() > 0; }
+    void waitForWire() {
+        if (!paced()) return;
+        const auto now = Clock::now();
+        if (next_ > now) std::this_thread::sleep_until(next_);
+        next_ = std::max(next_, now) + byteTime_;
+    }
+
+  private:
+    std::chrono::nanoseconds byteTime_;
+    Clock::time_point next_ = Clock::now();
+};
+
+class Session {
+  public:
+    Session(PseudoTerminal& terminal, ProgrammerBox& box, TrafficTrace& trace, int baud)
+        : fd_(terminal.fd()), box_(box), trace_(trace), pacer_(baud) {}
+
+    void step() {
+        const bool wantsToSend = !output_.empty() || box_.streaming();
+        pollfd watched{fd_, static_cast<short>(POLLIN | (wantsToSend ? POLLOUT : 0)), 0};
+        if (poll(&watched, 1, kIdlePollMs) <= 0) return;
+        if (watched.revents & POLLIN) receive();
+        if ((watched.revents & POLLHUP) && !(watched.revents & POLLIN)) {
+            hangUp();
+            return;
+        }
+        if (watched.revents & POLLOUT) send();
+        trace_.flush();
+    }
+
+  private:
+    void receive() {
+        char bytes[kReadChunk];
+        // Paced, the box takes one byte per wire time, as the wire delivers them.
+        const ssize_t count = read(fd_, bytes, pacer_.paced() ? 1 : sizeof bytes);
+        if (count <= 0) {
+            if (count < 0 && errno == EIO) hangUp();
+            return;
+        }
+        for (ssize_t i = 0; i < count; ++i) {
+            pacer_.waitForWire();
+            trace_.hostSent(std::string_view(&bytes[i], 1));
+            output_ += box_.receive(static_cast<uint8_t>(bytes[i]));
+        }
+    }
+
+    void send() {
+        if (output_.empty() && box_.streaming()) output_ = endlessStreamBytes(kStreamChunk);
+        while (!output_.empty()) {
+            pacer_.waitForWire();
+            const size_t wanted = pacer_.paced() ? 1 : output_.size();
+            const ssize_t count = write(fd_, output_.data(), wanted);
+            if (count <= 0) return;  // full: poll says when it drains
+            trace_.boxSent(std::string_view(output_).substr(0, static_cast<size_t>(count)));
+            output_.erase(0, static_cast<size_t>(count));
+        }
+    }
+
+    void hangUp() {
+        output_.clear();
+        box_.hangUp();
+        trace_.flush();
+        std::this_thread::sleep_for(kClosedPortPause);
+    }
+
+    int fd_;
+    ProgrammerBox& box_;
+    TrafficTrace& trace_;
+    WirePacer pacer_;
+    std::string output_;
+};
+
+}  // namespace
+
+void serveBox(PseudoTerminal& terminal, ProgrammerBox& box, TrafficTrace& trace, int baud,
+              const volatile std::sig_atomic_t& stop) {
+    Session session(terminal, box, trace, baud);
+    while (!stop) session.step();
+}
+
+}  // namespace quorprog::emulator

@@ -1,0 +1,127 @@
+#include "emulator_options.h"
+
+#include <map>
+
+#include "description/integer_text.h"
+
+namespace quorprog::emulator {
+
+const char* const kEmulatorUsage = R"(Usage: quorprog-emu [options]
+The Quorvel programmer box on a pseudo-terminal. The first line of standard output is the
+device to open as the serial port. Stops on SIGTERM or SIGINT.
+
+Memory (default: one blank bank of FF bytes):
+  --image FILE      raw memory, a multiple of 256 bytes, written back on every write;
+                    with --model, the factory memory is written to FILE first
+  --model NAME      a factory device of a model of the built-in description
+  --size N          a memory of N bytes; every address wraps at N (a 128-byte 24C01 shows
+                    twice in a bank read). Default: the image size, or the model's memory size
+Answers:
+  --hello TEXT      greeting sent before the prompt
+  --version TEXT    version line (must begin with QUORVEL to be accepted)
+  --battery N       battery level 0..15
+  --types TEXT      memory types after "TYPES="
+  --min-delay N     bank reads report MEM ERROR until a delay of at least N was sent
+  --baud N          paces every byte both ways at the wire time of N baud (8N1)
+Faults (--fault may be given more than once):
+  --fault silent          answers nothing
+  --fault mem-error       row R of each bank read and every byte read report MEM ERROR
+  --fault misaligned      row R carries the next row's prefix; byte answers lose their ":"
+  --fault drop-line       row R of each bank read is left out
+  --fault no-ack          writes store the byte but send no "."
+  --fault wrong-readback  writes are acknowledged but not stored
+  --fault endless         writes are answered by a stream of bytes without end
+  --fault-row R           the row of the row faults (default 0)
+Other:
+  --trace FILE      transcript: "> " lines hold what the host sent, "< " lines what the box
+                    answered, one line per change of direction, \r \n \\ \xHH escaped
+  --link PATH       a symbolic link to the device, removed at exit
+  --exit-with-parent  stop when the process that started the emulator ends
+)";
+
+namespace {
+
+const std::map<std::string, Fault> kFaultNames = {
+    {"silent", Fault::Silent},         {"mem-error", Fault::MemoryError},
+    {"misaligned", Fault::Misaligned}, {"drop-line", Fault::DroppedLine},
+    {"no-ack", Fault::NoAck},          {"wrong-readback", Fault::WrongReadBack},
+    {"endless", Fault::EndlessStream},
+};
+
+std::optional<int> numberIn(const std::string& text, int minimum, int maximum) {
+    const auto value = parseIntegerText(text);
+    if (!value || *value < minimum || *value > maximum) return std::nullopt;
+    return *value;
+}
+
+}  // namespace
+
+std::optional<EmulatorOptions> parseEmulatorOptions(const std::vector<std::string>& arguments,
+                                                    std::string& error) {
+    EmulatorOptions options;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        if (option == "--help" || option == "-h") {
+            options.help = true;
+            continue;
+        }
+        if (option == "--exit-with-parent") {
+            options.exitWithParent = true;
+            continue;
+        }
+        if (i + 1 == arguments.size()) {
+            error =
+                option.starts_with("--") ? option + " needs a value" : "unknown option " + option;
+            return std::nullopt;
+        }
+        const std::string& value = arguments[++i];
+        const auto number = [&](int minimum, int maximum) {
+            const auto parsed = numberIn(value, minimum, maximum);
+            if (!parsed) {
+                error = option + " takes a number from " + std::to_string(minimum) + " to " +
+                        std::to_string(maximum) + ", not " + value;
+            }
+            return parsed;
+        };
+        std::optional<int> parsed = 0;
+        if (option == "--image") {
+            options.imageFile = value;
+        } else if (option == "--model") {
+            options.modelName = value;
+        } else if (option == "--size") {
+            if ((parsed = number(1, 1 << 20))) options.memorySize = static_cast<size_t>(*parsed);
+        } else if (option == "--hello") {
+            options.box.hello = value;
+        } else if (option == "--version") {
+            options.box.version = value;
+        } else if (option == "--battery") {
+            if ((parsed = number(0, 15))) options.box.battery = *parsed;
+        } else if (option == "--types") {
+            options.box.types = value;
+        } else if (option == "--min-delay") {
+            if ((parsed = number(0, 0xFFFF))) options.box.minDelay = *parsed;
+        } else if (option == "--baud") {
+            if ((parsed = number(50, 4000000))) options.baud = *parsed;
+        } else if (option == "--fault") {
+            const auto found = kFaultNames.find(value);
+            if (found == kFaultNames.end()) {
+                error = "unknown fault " + value;
+                return std::nullopt;
+            }
+            options.box.faults.insert(found->second);
+        } else if (option == "--fault-row") {
+            if ((parsed = number(0, 15))) options.box.faultRow = static_cast<unsigned>(*parsed);
+        } else if (option == "--trace") {
+            options.traceFile = value;
+        } else if (option == "--link") {
+            options.linkPath = value;
+        } else {
+            error = "unknown option " + option;
+            return std::nullopt;
+        }
+        if (!parsed) return std::nullopt;
+    }
+    return options;
+}
+
+}  // namespace quorprog::emulator

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "description/memory_image.h"
+
+namespace quorprog::emulator {
+
+// Ways in which the emulated box misbehaves.
+enum class Fault {
+    Silent,         // answers nothing at all
+    MemoryError,    // the fault row of a bank read, and single-byte reads, report MEM ERROR
+    Misaligned,     // the fault row carries the next row's prefix; byte answers lose their ":"
+    DroppedLine,    // the fault row of a bank read is left out
+    NoAck,          // writes store the byte but send no "."
+    WrongReadBack,  // writes are acknowledged but not stored
+    EndlessStream,  // writes are answered by bytes without end (no ".", line end or prompt)
+};
+
+struct BoxSettings {
+    std::string hello = "Quorvel programmer box (emulated) - ready";
+    std::string version = "QUORVEL PROGRAMMER EMU 1.0";
+    int battery = 7;
+    std::string types = "24C01,24C02,24C04,24C08,24C16";
+    // Bank reads fail until a delay of at least this much has been sent.
+    int minDelay = 0;
+    std::set<Fault> faults;
+    unsigned faultRow = 0;
+};
+
+// The programmer box's firmware: takes the host's bytes one at a time and gives the answer to
+// each complete command. The one-letter commands "*", "V", "S" and "T" act at once; "D", "B",
+// "R" and "W" take their arguments up to a line feed. Single-byte addresses of three or more
+// digits are absolute; shorter ones lie in the selected bank. Every address wraps at the memory
+// size, as a small serial memory does.
+class ProgrammerBox {
+  public:
+    using WriteListener = std::function<void(const Bytes& memory)>;
+
+    ProgrammerBox(BoxSettings settings, Bytes memory, WriteListener onWrite = {});
+
+    std::string receive(uint8_t byte);
+    // The port was closed: a half-received command and a stream are forgotten.
+    void hangUp();
+    // True while the box streams bytes without end.
+    bool streaming() const { return streaming_; }
+    const Bytes& memory() const { return memory_; }
+
+  private:
+    std::string answerCommand(std::string_view command);
+    std::string readBank() const;
+    std::string readBytes(std::string_view arguments) const;
+    std::string writeByte(std::string_view arguments);
+    std::string rowLine(unsigned row) const;
+    uint8_t& at(unsigned address) { return memory_[address % memory_.size()]; }
+    uint8_t at(unsigned address) const { return memory_[address % memory_.size()]; }
+    unsigned absoluteAddress(std::string_view digits, unsigned value) const;
+    bool has(Fault fault) const { return settings_.faults.count(fault) != 0; }
+
+    BoxSettings settings_;
+    Bytes memory_;
+    WriteListener onWrite_;
+    std::string pending_;
+    unsigned bank_ = 0;
+    int delay_ = 0;
+    bool streaming_ = false;
+};
+
+// What the stream fault sends: printable, and never ".", ">", CR or LF.
+std::string endlessStreamBytes(size_t count);
+
+}  // namespace quorprog::emulator
