@@ -1,0 +1,211 @@
+// The programmer link over the real QSerialPort line, against quorprog-emu on a pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "description/memory_image.h"
+#include "emulator_process.h"
+#include "fakes/link_recorders.h"
+#include "programmer/programmer_link.h"
+#include "programmer/qt_serial_line.h"
+
+namespace quorprog {
+namespace {
+
+using testing::RecordingLog;
+using testing::RecordingProgressView;
+using testing::RecordingPrompter;
+
+// The emulator serves COM2; the other names point at devices that do not exist, so the scan
+// never touches the machine's own ports.
+constexpr const char* kEmulatedPort = "COM2";
+
+Bytes patternImage(size_t size) {
+    Bytes bytes(size);
+    for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i * 13 + i / 256 + 1);
+    return bytes;
+}
+
+QByteArray asQBytes(const Bytes& bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
+}
+
+class SerialLinkTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "serial_link_tests";
+        static char* argv[] = {name, nullptr};
+        if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+    }
+
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        QFile settings(path("quorprog.ini"));
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+        settings.write(QStringLiteral("[PORTS]\r\nCOM1=%1\r\nCOM2=%2\r\nCOM3=%1\r\nCOM4=%1\r\n")
+                           .arg(path("absent"), path(kEmulatedPort))
+                           .toUtf8());
+    }
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    void startEmulator(QStringList arguments) {
+        arguments << "--trace" << path("trace.txt");
+        emulator = std::make_unique<EmulatorProcess>(path(kEmulatedPort), arguments);
+        ASSERT_FALSE(emulator->device().empty()) << "quorprog-emu did not start";
+    }
+
+    QString writeImage(const Bytes& bytes) {
+        QFile file(path("image.bin"));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(asQBytes(bytes));
+        return file.fileName();
+    }
+
+    Bytes imageOnDisk() {
+        QFile file(path("image.bin"));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        return Bytes(bytes.begin(), bytes.end());
+    }
+
+    void chooseEmulator() {
+        ASSERT_EQ(link.ScanProgrammers(), 1);
+        link.SelectProgrammer(0);
+    }
+
+    bool traceHolds(const QByteArray& text) {
+        return waitForFileContaining(path("trace.txt"), text);
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<EmulatorProcess> emulator;
+    RecordingLog log;
+    RecordingPrompter prompter;
+    RecordingProgressView progress;
+    QtSerialLine line{path("quorprog.ini").toStdString()};
+    ProgrammerLink link{line, log, prompter, progress};
+};
+
+TEST_F(SerialLinkTest, ScanFindsTheEmulatorThroughThePortsMapping) {
+    startEmulator({"--version", "QUORVEL TEST BOX 2.0"});
+    EXPECT_EQ(link.ScanProgrammers(), 1);
+    EXPECT_EQ(link.ProgrammerEntries(), std::vector<std::string>{"QUORVEL TEST BOX 2.0 on COM2"});
+    EXPECT_EQ(log.text(),
+              "Scanning COM ports for available programmers...\n"
+              "ERROR: PORT COM1 NOT OPENED!\n"
+              "Serial connection successfully opened on port COM2\n"
+              "HELLO MESSAGE RECEIVED:\nQuorvel programmer box (emulated) - ready\n"
+              "VERSION: QUORVEL TEST BOX 2.0\n"
+              "SERIAL PORT CLOSED.\n"
+              "ERROR: PORT COM3 NOT OPENED!\n"
+              "ERROR: PORT COM4 NOT OPENED!\n"
+              "Scan ended!\n");
+    EXPECT_TRUE(traceHolds("> *\n< \\r\\nQuorvel programmer box (emulated) - ready\\r\\n>\n> V\n"));
+}
+
+TEST_F(SerialLinkTest, SilentBoxIsNotListed) {
+    startEmulator({"--fault", "silent"});
+    EXPECT_EQ(link.ScanProgrammers(), 0);
+    EXPECT_TRUE(link.ProgrammerEntries().empty());
+    EXPECT_TRUE(traceHolds("> *"));
+}
+
+TEST_F(SerialLinkTest, BatteryLevelOfTheChosenProgrammer) {
+    startEmulator({"--battery", "3"});
+    chooseEmulator();
+    EXPECT_EQ(link.BatteryLevel(), 3);
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_TRUE(traceHolds("> S\n< \\r\\nBATTERY=3\\r\\n>"));
+}
+
+TEST_F(SerialLinkTest, BankReadsGiveTheImage) {
+    const Bytes image = patternImage(512);
+    startEmulator({"--image", writeImage(image)});
+    chooseEmulator();
+    Bytes read(512, 0);
+    // Bank 0 with the port closed, as the read command does it; bank 1 on an open port.
+    link.SetBankDestination(std::span(read).first(256));
+    ASSERT_TRUE(link.ReadBank(0)) << log.text();
+    EXPECT_FALSE(link.IsOpen());
+    ASSERT_TRUE(link.OpenProgrammer());
+    link.SetBankDestination(std::span(read).subspan(256));
+    ASSERT_TRUE(link.ReadBank(1)) << log.text();
+    link.CloseProgrammer();
+    EXPECT_EQ(read, image);
+}
+
+TEST_F(SerialLinkTest, SmallMemoryShowsTwiceInABank) {
+    const Bytes image = patternImage(256);
+    startEmulator({"--image", writeImage(image), "--size", "128"});
+    chooseEmulator();
+    Bytes read(256, 0);
+    link.SetBankDestination(read);
+    ASSERT_TRUE(link.ReadBank(0)) << log.text();
+    EXPECT_TRUE(std::equal(image.begin(), image.begin() + 128, read.begin()));
+    EXPECT_TRUE(std::equal(image.begin(), image.begin() + 128, read.begin() + 128));
+}
+
+TEST_F(SerialLinkTest, BankReadsNeedTheMinimumDelay) {
+    startEmulator({"--image", writeImage(patternImage(256)), "--min-delay", "100"});
+    chooseEmulator();
+    Bytes read(256, 0);
+    link.SetBankDestination(read);
+    link.SetDelay(50);
+    EXPECT_FALSE(link.ReadBank(0));
+    EXPECT_NE(log.text().find("MEMORY ERROR\n"), std::string::npos);
+    link.SetDelay(100);
+    EXPECT_TRUE(link.ReadBank(0)) << log.text();
+    EXPECT_EQ(read, patternImage(256));
+    EXPECT_TRUE(traceHolds("> D 32\\n\n< \\r\\nDELAY=32\\r\\n>\n"));
+    EXPECT_TRUE(traceHolds("> D 64\\n\n< \\r\\nDELAY=64\\r\\n>\n"));
+}
+
+TEST_F(SerialLinkTest, WrittenByteReadsBackAndReachesTheImageFile) {
+    Bytes image = patternImage(512);
+    startEmulator({"--image", writeImage(image)});
+    chooseEmulator();
+    ASSERT_TRUE(link.OpenProgrammer());
+    ASSERT_TRUE(link.SelectBank(1));
+    EXPECT_TRUE(link.WriteByte(419, 0x5A));
+    EXPECT_EQ(link.ReadByte(419), 0x5A);
+    link.CloseProgrammer();
+    image[419] = 0x5A;
+    EXPECT_TRUE(traceHolds("> W 1A3 5A\\n\n< .\\r\\n>\n> R 1A3 01\\n\n"));
+    EXPECT_EQ(imageOnDisk(), image);
+}
+
+TEST_F(SerialLinkTest, RowFaultEndsTheBankRead) {
+    startEmulator(
+        {"--image", writeImage(patternImage(256)), "--fault", "misaligned", "--fault-row", "10"});
+    chooseEmulator();
+    Bytes read(256, 0);
+    link.SetBankDestination(read);
+    EXPECT_FALSE(link.ReadBank(0));
+    EXPECT_NE(log.text().find("Reading BANK 00 from memory\nERROR READING ROWS ALIGNMENT!\n"),
+              std::string::npos);
+}
+
+TEST_F(SerialLinkTest, EndlessAnswerToAWriteDoesNotHangTheLink) {
+    startEmulator({"--image", writeImage(patternImage(256)), "--fault", "endless"});
+    chooseEmulator();
+    ASSERT_TRUE(link.OpenProgrammer());
+    EXPECT_TRUE(link.WriteByte(0x10, 0x20));
+    EXPECT_EQ(link.ReadByte(0x10), -1);
+    link.CloseProgrammer();
+    EXPECT_TRUE(traceHolds("> W 10 20\\n\n< 0123456789ABCDEF"));
+}
+
+TEST_F(SerialLinkTest, EmulatorStopsCleanlyOnTerminate) {
+    startEmulator({});
+    EXPECT_TRUE(emulator->stop());
+    EXPECT_FALSE(QFile::exists(path(kEmulatedPort)));
+}
+
+}  // namespace
+}  // namespace quorprog
