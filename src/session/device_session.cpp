@@ -36,7 +36,7 @@ void DeviceSession::forgetDevice() {
     modelName_.clear();
 }
 
-Detection DeviceSession::detectModel(const BankReader& readBank) {
+Detection DeviceSession::detectModel(const BankReader& readBank, LoadMode mode) {
     for (uint32_t n = 0;; ++n) {
         const std::string name = description_.readText("MODELS", "Name" + std::to_string(n));
         if (name.empty()) return Detection::NoModel;
@@ -72,6 +72,7 @@ Detection DeviceSession::detectModel(const BankReader& readBank) {
         if (!match) continue;
 
         modelName_ = name;
+        if (mode == LoadMode::IdentifyOnly) return Detection::Identified;
         services_.prompter.inform(name, text(text::kDetectedModelName));
         const MessageText corrupt{text(text::kMemoryContentCorrupt), text(text::kError)};
         if (!SetUpPartitions(name, table_, map_, services_.prompter, services_.log, corrupt)) {
@@ -81,7 +82,7 @@ Detection DeviceSession::detectModel(const BankReader& readBank) {
     }
 }
 
-Detection DeviceSession::load(std::span<const uint8_t> bytes) {
+Detection DeviceSession::load(std::span<const uint8_t> bytes, LoadMode mode) {
     startImage();
     const auto copyBank = [bytes](unsigned bank, std::span<uint8_t> destination) {
         const size_t start = bank * kBankSize;
@@ -90,7 +91,7 @@ Detection DeviceSession::load(std::span<const uint8_t> bytes) {
         return true;
     };
     Detection outcome = Detection::BankFailed;
-    if (copyBank(0, bankOf(image_, 0))) outcome = detectModel(copyBank);
+    if (copyBank(0, bankOf(image_, 0))) outcome = detectModel(copyBank, mode);
     if (outcome != Detection::Identified) forgetDevice();
     return outcome;
 }

@@ -68,10 +68,15 @@ class DeviceSession {
     // success or failure message; true on success. The changed flags stay set.
     bool write(ProgrammerLink& link, const BatteryDisplay& showBattery = {});
 
+    enum class LoadMode {
+        SetUp,         // as the read command: the model is announced and set up
+        IdentifyOnly,  // only the model, its memory map and sizes; the channel table stays empty
+    };
+
     // The model loop over bytes already at hand (a saved raw image): bank 0 and the further banks
     // come from `bytes`, a bank that the bytes do not hold counts as unreadable. On anything but
     // Identified the session is left as after a failed read, without the read's message.
-    Detection load(std::span<const uint8_t> bytes);
+    Detection load(std::span<const uint8_t> bytes, LoadMode mode = LoadMode::SetUp);
 
     bool hasImage() const { return image_.exists(); }
     MemoryImage& image() { return image_; }
@@ -92,7 +97,7 @@ class DeviceSession {
     // A fresh 256-byte image, flags clear, one bank.
     void startImage();
     // Tries the models of [MODELS] in order on the image (bank 0 already in it).
-    Detection detectModel(const BankReader& readBank);
+    Detection detectModel(const BankReader& readBank, LoadMode mode = LoadMode::SetUp);
     // No image, an empty channel table.
     void forgetDevice();
     // The write from the check read to the last byte; false at the first step that fails.

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quorprog::cli {
+
+// What the tool ends with: scripts test these.
+enum ExitStatus : int {
+    kSuccess = 0,
+    kFailed = 1,      // the device, a file or the identification failed
+    kUsageError = 2,  // the command line is wrong
+};
+
+// A wrong command line; the message says what is wrong.
+class UsageError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+struct GlobalOptions {
+    std::string descriptionFile;  // empty: the built-in description
+    std::string logFile;          // empty: no log
+    bool yes = false;             // every question answered Yes
+    bool json = false;
+};
+
+// The command line split into the global options, the command and its own arguments.
+struct CommandLine {
+    GlobalOptions options;
+    bool help = false;
+    bool version = false;
+    std::string command;
+    std::vector<std::string> arguments;
+};
+
+// Global options come before the command; the rest belongs to the command.
+CommandLine parseCommandLine(const std::vector<std::string>& arguments);
+
+// The arguments of one command: its options (with or without a value) and its operands, in any
+// order. Each accessor takes what it finds; finish() rejects anything left over.
+class CommandArguments {
+  public:
+    CommandArguments(std::string command, std::vector<std::string> arguments)
+        : command_(std::move(command)), arguments_(std::move(arguments)) {}
+
+    // The value after `name` (also given as name=value), or `fallback` when absent.
+    std::string option(const std::string& name, const std::string& fallback = {});
+    bool has(const std::string& name) const;
+    bool flag(const std::string& name);
+    // A positive whole number option.
+    int positiveOption(const std::string& name, int fallback);
+    // The next operand; `what` names it in the error when it is missing.
+    std::string operand(const std::string& what);
+    // Every argument was used.
+    void finish() const;
+
+  private:
+    std::string command_;
+    std::vector<std::string> arguments_;
+};
+
+}  // namespace quorprog::cli

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "cli_environment.h"
+#include "command_line.h"
+
+namespace quorprog::cli {
+
+// One function per command: each takes its own arguments (a wrong one throws UsageError before
+// anything is done) and returns the exit status.
+int runScan(CliEnvironment& environment, CommandArguments& arguments);
+int runRead(CliEnvironment& environment, CommandArguments& arguments);
+int runShow(CliEnvironment& environment, CommandArguments& arguments);
+int runProgram(CliEnvironment& environment, CommandArguments& arguments);
+int runMap(CliEnvironment& environment, CommandArguments& arguments);
+int runQvm(CliEnvironment& environment, CommandArguments& arguments);
+
+}  // namespace quorprog::cli

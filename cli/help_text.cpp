@@ -1,0 +1,68 @@
+#include "help_text.h"
+
+namespace quorprog::cli {
+
+const char* const kHelpText = R"(Usage: quorprog-cli [global options] COMMAND [arguments]
+
+Reads, shows and programs Quorvel wireless devices through a programmer box, without a window.
+It does exactly what the Quorvel Programmer does, with the same messages, log lines and bytes.
+
+Global options (before the command):
+  --description FILE   use this device description instead of the built-in one
+  --log FILE           append the log (the same lines as log.txt) to FILE; default: no log
+  --yes                answer Yes to every question (write confirmation, low battery)
+  --json               machine-readable output for show, read, map and qvm
+  --help               this text
+  --version            the program version
+
+Commands:
+  scan
+      Lists the programmers found on COM1..COM4, one line each: "<version line> on COMn".
+      Exit status 1 when none answers.
+
+  read [-p N] [-o IMAGE]
+      Reads the device on the N-th programmer found (default 1), retrying with slower timing,
+      identifies its model and prints the model and its channel plan. With -o the raw memory
+      (whole 256-byte banks) is saved to IMAGE.
+
+  show IMAGE
+      Identifies a raw image file against the models of the description, in order, and prints
+      its channel plan.
+
+  program [-p N] [--map I:J,...] FILE.qvm
+      Reads the device, loads the channel file into it and writes it back: the device is checked
+      against what was read, the battery asked, the programming date stamped and every changed
+      byte verified by reading it back. A file saved from the same model goes in directly. A file
+      from another model needs --map: file group I goes to device group J (numbers from 0; a
+      device group qualifies when its range contains the file group's range). Without --map the
+      possible destinations are listed. The write asks for confirmation: answer on the terminal,
+      or give --yes.
+
+  map read IMAGE (--key KEY | --entry TEXT) [--section NAME]
+      Prints the value of a memory-map key or entry text in a raw image (-1: no value).
+  map write IMAGE (--key KEY | --entry TEXT) VALUE [--section NAME]
+      Stores VALUE (decimal, or hexadecimal after $ or 0x) into IMAGE in place (whole banks) and
+      lists the addresses it stored.
+  map text IMAGE --entry TEXT [--section NAME]
+      Prints the text an entry locates (a date, the identification letters).
+      NAME is a memory-map section of the description; by default the memory map of the model
+      the image is identified as.
+
+  qvm FILE
+      Prints a channel file: its header and every group with channels and subtone codes.
+
+COM names are resolved as in the program: the key COMn of section [PORTS] in quorprog.ini
+(for example COM1=/dev/ttyUSB0), otherwise the n-th serial port of the system.
+Messages the program shows in a box are printed on standard error as "CAPTION: text".
+
+Exit status: 0 success, 1 the operation failed (device, file, identification), 2 usage error.
+
+Examples:
+  quorprog-cli scan
+  quorprog-cli read -o backup.bin
+  quorprog-cli --yes --log quorprog.log program plan.qvm
+  quorprog-cli program --map 0:1 plan.qvm
+  quorprog-cli --json map read backup.bin --key Partition0.MinFreq
+)";
+
+}  // namespace quorprog::cli

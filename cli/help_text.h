@@ -1,0 +1,7 @@
+#pragma once
+
+namespace quorprog::cli {
+
+extern const char* const kHelpText;
+
+}  // namespace quorprog::cli

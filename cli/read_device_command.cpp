@@ -1,0 +1,29 @@
+#include <iostream>
+
+#include "commands.h"
+#include "image_file.h"
+#include "plan_output.h"
+#include "programmer_connection.h"
+#include "report.h"
+
+namespace quorprog::cli {
+
+int runRead(CliEnvironment& environment, CommandArguments& arguments) {
+    const int programmer = arguments.positiveOption("-p", 1);
+    const std::string imageFile = arguments.option("-o");
+    arguments.finish();
+
+    ProgrammerConnection connection(environment);
+    if (!connection.choose(programmer)) return kFailed;
+    DeviceSession session(environment.description(), environment.sessionServices());
+    if (!session.read(connection.link())) return kFailed;
+
+    std::string error;
+    if (!imageFile.empty() && !writeImageFile(imageFile, session.image().bytes(), error)) {
+        return fail(error);
+    }
+    std::cout << (environment.options().json ? planJson(session) : planText(session, environment));
+    return kSuccess;
+}
+
+}  // namespace quorprog::cli

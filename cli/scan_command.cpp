@@ -1,0 +1,21 @@
+#include <iostream>
+
+#include "commands.h"
+#include "programmer_connection.h"
+#include "report.h"
+
+namespace quorprog::cli {
+
+int runScan(CliEnvironment& environment, CommandArguments& arguments) {
+    arguments.finish();
+    ProgrammerConnection connection(environment);
+    if (connection.link().ScanProgrammers() == 0) {
+        return fail("no programmer answers on COM1..COM4");
+    }
+    for (const std::string& entry : connection.link().ProgrammerEntries()) {
+        std::cout << entry << "\n";
+    }
+    return kSuccess;
+}
+
+}  // namespace quorprog::cli

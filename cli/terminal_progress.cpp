@@ -1,0 +1,51 @@
+#include "terminal_progress.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace quorprog::cli {
+
+TerminalProgress::TerminalProgress() : enabled_(isatty(STDERR_FILENO) != 0) {}
+
+void TerminalProgress::setCaption(const std::string& caption) {
+    caption_ = caption;
+    shownPercent_ = -1;
+    draw();
+}
+
+void TerminalProgress::setRange(int minimum, int maximum) {
+    minimum_ = minimum;
+    maximum_ = maximum;
+    setPosition(position_);
+}
+
+void TerminalProgress::setPosition(int position) {
+    // Like the gauge: a position outside the range shows at the nearer end.
+    position_ = std::clamp(position, minimum_, std::max(minimum_, maximum_));
+    draw();
+}
+
+void TerminalProgress::show() {
+    visible_ = true;
+    shownPercent_ = -1;
+    draw();
+}
+
+void TerminalProgress::hide() {
+    if (enabled_ && visible_) std::fprintf(stderr, "\r\033[K");
+    visible_ = false;
+}
+
+void TerminalProgress::draw() {
+    if (!enabled_ || !visible_) return;
+    const int span = maximum_ - minimum_;
+    const int percent = span > 0 ? (position_ - minimum_) * 100 / span : 0;
+    if (percent == shownPercent_) return;
+    shownPercent_ = percent;
+    std::fprintf(stderr, "\r\033[K%s %3d%%", caption_.c_str(), percent);
+    std::fflush(stderr);
+}
+
+}  // namespace quorprog::cli
