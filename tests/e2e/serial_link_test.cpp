@@ -6,11 +6,15 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "channels/factory_image.h"
+#include "description/default_description.h"
+#include "description/description_reader.h"
 #include "description/memory_image.h"
 #include "emulator_process.h"
 #include "fakes/link_recorders.h"
 #include "programmer/programmer_link.h"
 #include "programmer/qt_serial_line.h"
+#include "programmer/settings_port_map.h"
 
 namespace quorprog {
 namespace {
@@ -196,9 +200,47 @@ TEST_F(SerialLinkTest, EndlessAnswerToAWriteDoesNotHangTheLink) {
     chooseEmulator();
     ASSERT_TRUE(link.OpenProgrammer());
     EXPECT_TRUE(link.WriteByte(0x10, 0x20));
-    EXPECT_EQ(link.ReadByte(0x10), -1);
+    // The write gave up while the box was still streaming: the next line is a full one.
+    EXPECT_EQ(link.Transport().ReadLine(), SerialTransport::kMaxLineLength);
     link.CloseProgrammer();
     EXPECT_TRUE(traceHolds("> W 10 20\\n\n< 0123456789ABCDEF"));
+}
+
+TEST_F(SerialLinkTest, ModelServesItsFactoryDevice) {
+    const DescriptionReader description = DescriptionReader::fromText(defaultDescriptionText());
+    for (const char* model : {"dual group system", "single group system"}) {
+        const Bytes factory = buildFactoryImage(description, model);
+        ASSERT_EQ(factory.size(), 256u) << model;
+        startEmulator({"--model", model, "--image", path("image.bin")});
+        ProgrammerLink fresh{line, log, prompter, progress};
+        ASSERT_EQ(fresh.ScanProgrammers(), 1);
+        fresh.SelectProgrammer(0);
+        Bytes read(256, 0);
+        fresh.SetBankDestination(read);
+        ASSERT_TRUE(fresh.ReadBank(0)) << model << "\n" << log.text();
+        EXPECT_EQ(read, factory) << model;
+        EXPECT_EQ(imageOnDisk(), factory) << model;
+        emulator.reset();
+    }
+}
+
+TEST_F(SerialLinkTest, PortIsOpenToOneLineAtATime) {
+    startEmulator({});
+    QtSerialLine other{path("quorprog.ini").toStdString()};
+    ASSERT_TRUE(line.open(kEmulatedPort, true));
+    EXPECT_FALSE(other.open(kEmulatedPort, false));
+    line.close();
+    EXPECT_TRUE(other.open(kEmulatedPort, false));
+    other.close();
+}
+
+TEST_F(SerialLinkTest, SettingsFileLivesInTheUserConfigurationFolder) {
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", folder.path().toUtf8());
+    QCoreApplication::setApplicationName("quorprog");
+    EXPECT_EQ(defaultSettingsFile(),
+              std::filesystem::path(path("quorprog/quorprog.ini").toStdString()));
+    qputenv("XDG_CONFIG_HOME", saved);
 }
 
 TEST_F(SerialLinkTest, EmulatorStopsCleanlyOnTerminate) {

@@ -4,6 +4,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "channels/factory_image.h"
+#include "description/default_description.h"
+#include "description/description_reader.h"
+
 namespace quorprog::emulator {
 
 namespace {
@@ -23,27 +27,45 @@ std::optional<Bytes> readImageFile(const std::string& path, std::string& error) 
     return bytes;
 }
 
+// A model's factory device, with the model's memory size when that is below a bank (a 24C01
+// answers every address modulo its 128 bytes).
+std::optional<Bytes> factoryMemory(const std::string& modelName, size_t& memorySize,
+                                   std::string& error) {
+    const DescriptionReader description = DescriptionReader::fromText(defaultDescriptionText());
+    Bytes image = buildFactoryImage(description, modelName);
+    if (image.empty()) {
+        error = "no factory device for model \"" + modelName + "\" in the built-in description";
+        return std::nullopt;
+    }
+    const std::string map = description.readText(modelName, "Memorymap");
+    const int32_t size = description.readInteger(map, "MemorySize", 0);
+    memorySize = size > 0 && static_cast<size_t>(size) < image.size() ? static_cast<size_t>(size)
+                                                                      : image.size();
+    return image;
+}
+
 }  // namespace
 
 std::optional<DeviceMemory> loadMemory(const EmulatorOptions& options, std::string& error) {
-    if (!options.modelName.empty()) {
-        error = "--model is not available in this build";
-        return std::nullopt;
-    }
     Bytes memory(options.memorySize.value_or(MemoryImage::kBankSize), 0xFF);
-    if (!options.imageFile.empty()) {
+    std::optional<size_t> memorySize = options.memorySize;
+    if (!options.modelName.empty()) {
+        size_t modelSize = 0;
+        auto image = factoryMemory(options.modelName, modelSize, error);
+        if (!image) return std::nullopt;
+        memory = std::move(*image);
+        if (!memorySize) memorySize = modelSize;
+    } else if (!options.imageFile.empty()) {
         auto image = readImageFile(options.imageFile, error);
         if (!image) return std::nullopt;
         memory = std::move(*image);
     }
-    if (options.memorySize) {
-        if (*options.memorySize > memory.size()) {
-            error = "--size " + std::to_string(*options.memorySize) + " is larger than the image";
-            return std::nullopt;
-        }
+    if (memorySize && *memorySize > memory.size()) {
+        error = "--size " + std::to_string(*memorySize) + " is larger than the image";
+        return std::nullopt;
     }
     const size_t imageSize = std::max(memory.size(), MemoryImage::kBankSize);
-    if (options.memorySize) memory.resize(*options.memorySize);
+    if (memorySize) memory.resize(*memorySize);
     return DeviceMemory{std::move(memory), imageSize};
 }
 
