@@ -27,14 +27,22 @@ class WirePacer {
                              : std::chrono::nanoseconds(0)) {}
 
     bool paced() const { return byteTime_.count() > 0; }
+    // Each byte has its slot on the wire. Slots follow each other without the sleeps' lateness
+    // adding up, so the rate is the wire's; after a pause the next byte starts a new schedule.
     void waitForWire() {
         if (!paced()) return;
         const auto now = Clock::now();
-        if (next_ > now) std::this_thread::sleep_until(next_);
-        next_ = std::max(next_, now) + byteTime_;
+        if (next_ > now) {
+            std::this_thread::sleep_until(next_);
+        } else if (now - next_ > kIdleGap) {
+            next_ = now;
+        }
+        next_ += byteTime_;
     }
 
   private:
+    static constexpr auto kIdleGap = std::chrono::milliseconds(2);
+
     std::chrono::nanoseconds byteTime_;
     Clock::time_point next_ = Clock::now();
 };
