@@ -60,9 +60,10 @@ int main(int argc, char** argv) {
         std::cout << kEmulatorUsage;
         return 0;
     }
+    const pid_t parent = getppid();
     setUpProcess(options->exitWithParent);
     // The parent may have ended before the death signal was asked for.
-    if (options->exitWithParent && getppid() == 1) return 0;
+    if (options->exitWithParent && getppid() != parent) return 0;
 
     auto memory = loadMemory(*options, error);
     if (!memory) return fail(error);
