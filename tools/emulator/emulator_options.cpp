@@ -91,6 +91,11 @@ std::optional<EmulatorOptions> parseEmulatorOptions(const std::vector<std::strin
         } else if (option == "--size") {
             if ((parsed = number(1, 1 << 20))) options.memorySize = static_cast<size_t>(*parsed);
         } else if (option == "--hello") {
+            // The host takes the greeting up to the prompt, 128 characters at most.
+            if (value.size() >= 128 || value.find('>') != std::string::npos) {
+                error = "--hello takes fewer than 128 characters and no \">\"";
+                return std::nullopt;
+            }
             options.box.hello = value;
         } else if (option == "--version") {
             options.box.version = value;
@@ -120,6 +125,12 @@ std::optional<EmulatorOptions> parseEmulatorOptions(const std::vector<std::strin
             return std::nullopt;
         }
         if (!parsed) return std::nullopt;
+    }
+    for (const std::string* line : {&options.box.version, &options.box.types}) {
+        if (line->find_first_of("\r\n>") != std::string::npos) {
+            error = "--version and --types are single lines without \">\"";
+            return std::nullopt;
+        }
     }
     return options;
 }
