@@ -164,6 +164,21 @@ bool ProgrammerLink::readRows(unsigned bank) {
     return true;
 }
 
+bool ProgrammerLink::exchangeBank(unsigned bank) {
+    if (MemoryTypes().find(kSupportedMemory) == std::string::npos) {
+        prompter_.inform("The memory type isn't supported by this programmer!", "ERROR");
+        return false;
+    }
+    if (delay_ > 0 && !sendDelay()) return false;
+    log_.printf("Reading BANK %02X from memory\n", bank);
+    if (!confirmBank(bank)) return false;
+    transport_.WaitPrompt();
+    transport_.WriteText("R\n");
+    if (!readRows(bank)) return false;
+    transport_.WaitPrompt();
+    return true;
+}
+
 bool ProgrammerLink::ReadBank(unsigned bank) {
     if (destination_.size() < MemoryImage::kBankSize) return false;
     const bool wasOpen = transport_.IsOpen();
@@ -174,21 +189,7 @@ bool ProgrammerLink::ReadBank(unsigned bank) {
     }
     progress_.show();
 
-    const auto exchange = [&] {
-        if (MemoryTypes().find(kSupportedMemory) == std::string::npos) {
-            prompter_.inform("The memory type isn't supported by this programmer!", "ERROR");
-            return false;
-        }
-        if (delay_ > 0 && !sendDelay()) return false;
-        log_.printf("Reading BANK %02X from memory\n", bank);
-        if (!confirmBank(bank)) return false;
-        transport_.WaitPrompt();
-        transport_.WriteText("R\n");
-        if (!readRows(bank)) return false;
-        transport_.WaitPrompt();
-        return true;
-    };
-    const bool read = exchange();
+    const bool read = exchangeBank(bank);
 
     if (!wasOpen) {
         transport_.ClosePort();

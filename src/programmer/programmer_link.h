@@ -74,6 +74,8 @@ class ProgrammerLink {
     bool sendDelay();
     bool confirmBank(unsigned bank);
     bool readRows(unsigned bank);
+    // A bank read on the open port: types check, delay, bank selection and the 16 rows.
+    bool exchangeBank(unsigned bank);
     bool sendAndConfirm(const std::string& command, const std::string& expected);
 
     SerialTransport transport_;
