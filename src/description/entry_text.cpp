@@ -45,12 +45,15 @@ std::optional<std::string_view> takeEncodeGroup(std::string_view& rest) {
 }
 
 std::string_view writeLocator(std::string_view entry) {
-    std::string_view rest = afterFirst(entry, "|");
-    for (;;) {
-        const size_t close = rest.find(')');
-        if (close == npos || rest.find('(') == npos) return rest;
-        rest.remove_prefix(close + 1);
+    const std::string_view rest = afterFirst(entry, "|");
+    const size_t lastOpen = rest.rfind('(');
+    size_t start = 0;  // rest.substr(start) still holds a "(" while lastOpen >= start
+    while (lastOpen != npos && lastOpen >= start) {
+        const size_t close = rest.find(')', start);
+        if (close == npos) break;
+        start = close + 1;
     }
+    return rest.substr(start);
 }
 
 TextField textField(std::string_view entry) {

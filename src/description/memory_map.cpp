@@ -92,13 +92,26 @@ void MemoryMap::storeByte(Bytes& bytes, int address, uint8_t value) {
     image_.markChanged(static_cast<size_t>(address));
 }
 
+bool MemoryMap::chargeReferenceWork() {
+    if (referenceDepth_ == 0) return true;
+    if (refusedReferences_ > 0 || referenceBudget_ <= 0) {
+        ++refusedReferences_;
+        return false;
+    }
+    --referenceBudget_;
+    return true;
+}
+
 int32_t MemoryMap::readKeyReference(std::string_view key, Bytes* image) {
-    if (refusedReferences_ > 0 || referenceDepth_ >= kMaxReferenceDepth || referenceBudget_ <= 0) {
+    if (referenceDepth_ >= kMaxReferenceDepth) {
         ++refusedReferences_;
         return -1;
     }
-    --referenceBudget_;
     ++referenceDepth_;
+    if (!chargeReferenceWork()) {
+        --referenceDepth_;
+        return -1;
+    }
     const int32_t value = readMapValue(key, image);
     --referenceDepth_;
     return value;
@@ -235,7 +248,7 @@ int32_t MemoryMap::readMapValue(std::string_view key, Bytes* image) {
     if (!entry.empty()) return decodeEntry(entry, image);
     for (int index = 0;; ++index) {
         const std::string subEntry = entryOf(subKey(key, index));
-        if (subEntry.empty()) return -1;
+        if (subEntry.empty() || !chargeReferenceWork()) return -1;
         const int32_t value = decodeEntry(subEntry, image);
         if (value != -1) return value;
     }

@@ -38,11 +38,12 @@ public:
 
     // A key reference inside a transform (a key named as an operand) reads that key on the same
     // image, with its own transforms and chain. References nest at most kMaxReferenceDepth deep
-    // (a key that leads back to itself reaches that), and one operation follows at most
-    // kReferenceBudget of them (a description whose references fan out would otherwise take
-    // exponential time). A reference beyond either limit is refused, and so is every later one of
-    // the same operation; an entry whose groups met a refused reference fails: its read gives -1,
-    // its write false and stores nothing. Other sub-keys of a chain still proceed.
+    // (a key that leads back to itself reaches that), and one operation spends at most
+    // kReferenceBudget units on them, one per reference and one per sub-key it reads (a
+    // description whose references fan out would otherwise take exponential time). A reference
+    // beyond either limit is refused, and so is every later one of the same operation; an entry
+    // whose groups met a refused reference fails: its read gives -1, its write false and stores
+    // nothing. Other sub-keys of a chain still proceed.
     static constexpr int kMaxReferenceDepth = 8;
     static constexpr int kReferenceBudget = 1024;
 
@@ -67,6 +68,9 @@ private:
     bool storeField(std::string_view locator, int32_t value, Bytes& bytes);
     bool storeBcd(std::string_view locator, int32_t value, Bytes& bytes);
     int32_t readKeyReference(std::string_view key, Bytes* image);
+    // Spends one unit of the reference budget when running inside a reference; false (and the
+    // reference refused) when none is left.
+    bool chargeReferenceWork();
 
     const DescriptionReader& description_;
     const std::string& section_;
