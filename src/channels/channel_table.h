@@ -19,6 +19,11 @@ namespace quorprog {
 // has run. Per partition p, Frequency[p], R[p] and SubtoneIndex[p] hold FrequencyCount[p]
 // entries. Frequencies are kHz; 0 (or below) means the channel has no valid frequency.
 struct ChannelTable {
+    // Far beyond any device (the default has 1 or 2 groups of 16 channels); a description asking
+    // for more is refused, so that a mistyped count cannot exhaust memory.
+    static constexpr uint32_t kMaxPartitions = 256;
+    static constexpr uint32_t kMaxChannels = 65536;
+
     uint32_t PartitionCount = 0;
     // The loaded model's memory-map section; every memory-map lookup uses it.
     std::string MemoryMapName;

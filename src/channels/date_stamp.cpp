@@ -13,7 +13,9 @@ std::string twoDigits(int value) {
 }
 
 // The longest run of one pattern letter that forms a single field.
-size_t longestField(char letter) { return letter == 'y' ? 4 : 2; }
+size_t longestField(char letter) {
+    return letter == 'y' ? 4 : 2;
+}
 
 std::string formatField(char letter, size_t length, const CalendarDate& date) {
     switch (letter) {

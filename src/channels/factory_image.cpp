@@ -21,16 +21,15 @@ constexpr int32_t kIntermediateKHz = 10700;
 constexpr int32_t kGroupSpacingKHz = 136000;  // groups sit in different TV channels
 // Offsets of one group's 16 channels, kHz, spaced unevenly as intermodulation-free plans are;
 // every one lies on the 12.5 kHz raster.
-constexpr std::array<int32_t, 16> kPlanOffsetsKHz{0,    400,  1075, 1850,  2650,  3500,
-                                                   4325, 5225, 6075, 7000,  7875,  8825,
-                                                   9700, 10675, 11600, 12600};
+constexpr std::array<int32_t, 16> kPlanOffsetsKHz{
+    0, 400, 1075, 1850, 2650, 3500, 4325, 5225, 6075, 7000, 7875, 8825, 9700, 10675, 11600, 12600};
 constexpr int32_t kPlanSpanKHz = 13000;
 // Far beyond any 24C memory; keeps a mistyped MemorySize from exhausting memory.
 constexpr int32_t kMaxMemorySize = 1024 * 1024;
 
 // A memory map that complains (an address outside the map) means the plan does not fit.
 class FailureCollector : public Prompter {
-public:
+  public:
     Answer message(const std::string&, const std::string&, Buttons, Icon) override {
         failed = true;
         return Answer::Ok;
@@ -45,7 +44,9 @@ struct PartitionPlan {
     bool receiver;
 };
 
-int32_t orDefault(int32_t value, int32_t fallback) { return value != 0 ? value : fallback; }
+int32_t orDefault(int32_t value, int32_t fallback) {
+    return value != 0 ? value : fallback;
+}
 
 PartitionPlan planOf(const DescriptionReader& description, const std::string& pllSection,
                      bool receiver) {
@@ -117,8 +118,8 @@ void writeDividersAndSubtones(const DescriptionReader& description,
             map.WriteMapValue(partitionKey(p, "R", c), divider);
         }
         if (choices > 0 && !map.entryOf(partitionKey(p, "Sub", c)).empty()) {
-            const int32_t code = description.readInteger(
-                subtoneSection, indexedKey("Code", c % choices), 0);
+            const int32_t code =
+                description.readInteger(subtoneSection, indexedKey("Code", c % choices), 0);
             map.WriteMapValue(partitionKey(p, "Sub", c), code);
         }
     }
@@ -130,7 +131,8 @@ void writeFirstChoices(const DescriptionReader& description, std::string_view mo
         const std::string section = description.readText(modelName, partitionKey(p, "Option", i));
         if (section.empty()) return;
         const std::string address = description.readText(section, "Address");
-        if (!address.empty()) map.EncodeEntry(address, description.readInteger(section, "Code0", 0));
+        if (!address.empty())
+            map.EncodeEntry(address, description.readInteger(section, "Code0", 0));
     }
 }
 
@@ -193,8 +195,8 @@ Bytes buildFactoryImage(const DescriptionReader& description, std::string_view m
         writeIdentification(map, p, table.PartitionCount, table.FrequencyCount[p]);
         writeParameters(map, p, plan);
         writeDividersAndSubtones(description,
-                                 description.readText(modelName, partitionKey(p, "Subtones")),
-                                 map, p, table.FrequencyCount[p], plan.divider);
+                                 description.readText(modelName, partitionKey(p, "Subtones")), map,
+                                 p, table.FrequencyCount[p], plan.divider);
         writeFirstChoices(description, modelName, map, p);
         fillTable(table, p, plan);
         EncodeChannelFrequencies(table, map, static_cast<int32_t>(p), -1);

@@ -8,7 +8,7 @@ namespace quorprog {
 // 32-bit integers per partition (the XTAL dividers a partition offers as channel steps). Slots
 // come into being on the first addition to a partition, every slot below it empty.
 class ListOfINTList {
-public:
+  public:
     // Appends value to the slot of partition; negative partitions are ignored.
     void AddValue(int32_t partition, int32_t value);
 
@@ -21,7 +21,7 @@ public:
     // Number of slots.
     uint32_t count() const { return static_cast<uint32_t>(slots_.size()); }
 
-private:
+  private:
     std::vector<std::vector<int32_t>> slots_;
 };
 

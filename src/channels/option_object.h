@@ -17,7 +17,7 @@ struct OptionChoice {
 // choices and its successor: destroying the first node destroys the whole chain. The list box the
 // service dialog builds for an option is the dialog's own business and is not kept here.
 class TOptionObject {
-public:
+  public:
     TOptionObject() = default;
     TOptionObject(const TOptionObject&) = delete;
     TOptionObject& operator=(const TOptionObject&) = delete;

@@ -86,8 +86,8 @@ double ComputeChannelFrequency(int32_t n, int32_t a, const PllParameters& pll) {
 }
 
 PllParameters pllOfChannel(const ChannelTable& table, uint32_t p, uint32_t c) {
-    return PllParameters{table.XTAL[p],       table.R[p][c],          table.Multiplier[p],
-                         table.Prescaler[p],  table.IF[p],            table.IsReceiver[p] != 0,
+    return PllParameters{table.XTAL[p],          table.R[p][c], table.Multiplier[p],
+                         table.Prescaler[p],     table.IF[p],   table.IsReceiver[p] != 0,
                          table.OSCoverRF[p] != 0};
 }
 

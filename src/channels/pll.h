@@ -12,8 +12,8 @@ namespace quorprog {
 // local oscillator, IF away from the channel frequency.
 
 struct PllParameters {
-    int32_t xtal = 0;        // kHz
-    int32_t r = 0;           // reference divider
+    int32_t xtal = 0;  // kHz
+    int32_t r = 0;     // reference divider
     int32_t multiplier = 0;
     int32_t prescaler = 0;
     int32_t intermediate = 0;  // IF, kHz
@@ -30,9 +30,9 @@ PllParameters pllOfChannel(const ChannelTable& table, uint32_t p, uint32_t c);
 
 // Result of EncodeChannelFrequencies.
 enum EncodeResult : int32_t {
-    kEncodeFailed = -1,   // a channel was out of range and cleared, or had R = 0, or bad arguments
-    kEncodeExact = 0,     // every frequency lay on its channel step
-    kEncodeSnapped = 1,   // some frequency was moved down to its channel step
+    kEncodeFailed = -1,  // a channel was out of range and cleared, or had R = 0, or bad arguments
+    kEncodeExact = 0,    // every frequency lay on its channel step
+    kEncodeSnapped = 1,  // some frequency was moved down to its channel step
 };
 
 // kHz to counters: for channel c of partition p, or every channel of p when c is -1, range-checks

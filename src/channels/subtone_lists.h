@@ -11,7 +11,7 @@ namespace quorprog {
 // description order. Slots come into being on the first addition to a partition; every slot below
 // it is created empty. Accessors never fail: out-of-range requests give -1, empty text or 0.
 class ListOfSUBList {
-public:
+  public:
     // Appends name and the low byte of code to the slot of partition; negative partitions are
     // not slots and are ignored.
     void AddSubtone(int32_t partition, std::string_view name, int32_t code);
@@ -27,7 +27,7 @@ public:
     // Number of partition slots.
     uint32_t count() const { return static_cast<uint32_t>(slots_.size()); }
 
-private:
+  private:
     struct Slot {
         std::vector<std::string> names;
         std::vector<uint8_t> codes;

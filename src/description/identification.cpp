@@ -1,5 +1,6 @@
 #include "description/identification.h"
 
+#include "channels/channel_table.h"
 #include "channels/partition_keys.h"
 #include "description/fixed_value.h"
 
@@ -23,6 +24,12 @@ std::string malformedFixedValue(const MemoryMap& map, const std::string& key,
 
 IdentificationResult MatchesImage(MemoryMap& map, uint32_t partitionCount,
                                   std::string_view modelName) {
+    if (partitionCount > ChannelTable::kMaxPartitions) {
+        return {Identification::MalformedDescription,
+                "Model \"" + std::string(modelName) + "\" has " + std::to_string(partitionCount) +
+                    " partitions; at most " + std::to_string(ChannelTable::kMaxPartitions) +
+                    " are supported."};
+    }
     const IdentificationResult differs{Identification::Differs, {}};
     for (uint32_t p = 0; p < partitionCount; ++p) {
         if (!locatedValueEquals(map, partitionKey(p, "Partitions"), partitionCount)) return differs;

@@ -9,14 +9,16 @@
 namespace quorprog {
 
 enum class Identification {
-    Matches,               // every identification key of the memory map holds in the image
-    Differs,               // the image belongs to another model (or to none)
-    MalformedDescription,  // a Fixed value cannot be understood: the model search must stop
+    Matches,  // every identification key of the memory map holds in the image
+    Differs,  // the image belongs to another model (or to none)
+    // A Fixed value cannot be understood, or the model has more partitions than the program
+    // supports (ChannelTable::kMaxPartitions): the model search must stop.
+    MalformedDescription,
 };
 
 struct IdentificationResult {
     Identification outcome = Identification::Differs;
-    // For MalformedDescription: names the memory map, the key and its value, ready to be shown.
+    // For MalformedDescription: names the model or the memory map, key and value; ready to show.
     std::string problem;
 
     explicit operator bool() const { return outcome == Identification::Matches; }

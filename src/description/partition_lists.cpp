@@ -4,28 +4,27 @@
 #include <vector>
 
 #include "channels/partition_keys.h"
+#include "description/setup_error.h"
 
 namespace quorprog {
 namespace {
-
-void reportError(Prompter& prompter, const std::string& text) {
-    prompter.inform(text, "ERROR", Prompter::Icon::Error);
-}
 
 std::string withPartition(std::string_view text, uint32_t p) {
     return std::string(text) + std::to_string(p);
 }
 
-bool loadXtalDividers(const DescriptionReader& description, std::string_view pllSection,
-                      uint32_t p, ListOfINTList& dividers, Prompter& prompter) {
+bool loadXtalDividers(const DescriptionReader& description, std::string_view pllSection, uint32_t p,
+                      ListOfINTList& dividers, Prompter& prompter) {
     bool any = false;
     for (uint32_t i = 0;; ++i) {
-        const int32_t divider = description.readInteger(pllSection, indexedKey("XTALDivider", i), 0);
+        const int32_t divider =
+            description.readInteger(pllSection, indexedKey("XTALDivider", i), 0);
         if (divider == 0) break;
         dividers.AddValue(static_cast<int32_t>(p), divider);
         any = true;
     }
-    if (!any) reportError(prompter, withPartition("No XTAL divider loaded for partition ", p) + "!");
+    if (!any)
+        reportSetUpError(prompter, withPartition("No XTAL divider loaded for partition ", p) + "!");
     return any;
 }
 
@@ -43,7 +42,7 @@ bool loadSubtones(const DescriptionReader& description, std::string_view modelNa
                   ListOfSUBList& subtones, Prompter& prompter) {
     const std::string section = description.readText(modelName, partitionKey(p, "Subtones"));
     if (section.empty()) {
-        reportError(prompter, withPartition("Subtones section missing for partition ", p));
+        reportSetUpError(prompter, withPartition("Subtones section missing for partition ", p));
         return false;
     }
     forEachChoice(description, section, [&](const std::string& name, int32_t code) {
@@ -56,14 +55,13 @@ bool loadOptions(const DescriptionReader& description, std::string_view modelNam
                  std::unique_ptr<TOptionObject>& chain, Prompter& prompter) {
     bool complete = true;
     for (uint32_t i = 0;; ++i) {
-        const std::string section =
-            description.readText(modelName, partitionKey(p, "Option", i));
+        const std::string section = description.readText(modelName, partitionKey(p, "Option", i));
         if (section.empty()) return complete;
         TOptionObject& option = AppendOption(chain);
         option.Name = description.readText(section, "Name");
         if (option.Name.empty()) {
             // The nameless option stays in the chain, so later options keep their positions.
-            reportError(prompter, withPartition("Options section missing for partition ", p));
+            reportSetUpError(prompter, withPartition("Options section missing for partition ", p));
             complete = false;
             continue;
         }

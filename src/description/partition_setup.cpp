@@ -7,6 +7,7 @@
 #include "channels/partition_keys.h"
 #include "channels/pll.h"
 #include "description/partition_lists.h"
+#include "description/setup_error.h"
 
 namespace quorprog {
 namespace {
@@ -16,7 +17,7 @@ namespace {
 struct Parameter {
     const char* key;  // memory-map key after "Partition%d." and PLL section key
     int32_t minimum;
-    bool receiverOnly;  // looked up in the image only for a receiver
+    bool receiverOnly;       // looked up in the image only for a receiver
     const char* valueLabel;  // numbers: the label before the value
     const char* yesText;     // yes/no parameters (valueLabel null)
     const char* noText;
@@ -186,10 +187,15 @@ bool setUpFromImage(const PartitionContext& context) {
     return ok;
 }
 
-uint32_t channelCount(const DescriptionReader& description, std::string_view modelName,
-                      uint32_t p) {
+// The model's channel count of p; a count beyond kMaxChannels is refused and gives no channels.
+bool readChannelCount(const DescriptionReader& description, std::string_view modelName, uint32_t p,
+                      uint32_t& channels, Prompter& prompter) {
     const int32_t count = description.readInteger(modelName, partitionKey(p, "Frequencies"), 0);
-    return count > 0 ? static_cast<uint32_t>(count) : 0;
+    channels = count > 0 ? static_cast<uint32_t>(count) : 0;
+    if (channels <= ChannelTable::kMaxChannels) return true;
+    reportSetUpError(prompter, "Too many channels for partition " + std::to_string(p) + "!");
+    channels = 0;
+    return false;
 }
 
 }  // namespace
@@ -202,18 +208,25 @@ bool SetUpPartitions(std::string_view modelName, ChannelTable& table, MemoryMap&
     if (table.MemoryMapName.empty()) return false;
 
     const uint32_t partitions = table.PartitionCount;
+    if (partitions > ChannelTable::kMaxPartitions) {
+        reportSetUpError(prompter, "Too many partitions in model " + std::string(modelName) + "!");
+        prompter.inform(corruptMemory.text, corruptMemory.caption);
+        return false;
+    }
     table.allocatePartitions(partitions);
+    bool ok = true;
     for (uint32_t p = 0; p < partitions; ++p) {
-        table.allocateChannels(p, channelCount(description, modelName, p));
+        uint32_t channels = 0;
+        ok = readChannelCount(description, modelName, p, channels, prompter) && ok;
+        table.allocateChannels(p, channels);
     }
 
-    bool ok = true;
     for (uint32_t p = 0; p < partitions; ++p) {
         ok = loadPartitionLists(description, modelName, p, table, prompter) && ok;
     }
     for (uint32_t p = 0; p < partitions; ++p) {
-        const PartitionContext context{
-            table, map, log, p, description.readText(modelName, partitionKey(p, "PLL"))};
+        const PartitionContext context{table, map, log, p,
+                                       description.readText(modelName, partitionKey(p, "PLL"))};
         ok = setUpFromImage(context) && ok;
     }
 

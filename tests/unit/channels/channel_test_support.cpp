@@ -21,8 +21,9 @@ std::string tinyDescription(std::string_view mapLines, int channels,
     // The reader takes the first of repeated keys: the extra lines override the standard ones.
     return "[MODELS]\nName0=tiny\n\n[tiny]\n" + std::string(extraModelLines) +
            "\nPartitions=1\nMemorymap=MAP\nPartition0.Frequencies=" + std::to_string(channels) +
-           "\nPartition0.PLL=PLL\nPartition0.Subtones=SUBTONES\n\n" + defaultSection("PLL") + "\n" + defaultSection("SUBTONES") + "\n" +
-           defaultSection("HALO7-DC") + "\n[MAP]\n" + std::string(mapLines) + "\n";
+           "\nPartition0.PLL=PLL\nPartition0.Subtones=SUBTONES\n\n" + defaultSection("PLL") + "\n" +
+           defaultSection("SUBTONES") + "\n" + defaultSection("HALO7-DC") + "\n[MAP]\n" +
+           std::string(mapLines) + "\n";
 }
 
 }  // namespace quorprog::testing

@@ -14,11 +14,11 @@ namespace quorprog::testing {
 
 // The log as one text.
 class TextLog : public Log {
-public:
+  public:
     void write(std::string_view text) override { text_.append(text); }
     const std::string& text() const { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 

@@ -1,7 +1,8 @@
+#include "channels/date_stamp.h"
+
 #include <gtest/gtest.h>
 
 #include "channel_test_support.h"
-#include "channels/date_stamp.h"
 #include "description/default_description.h"
 
 namespace quorprog {
@@ -22,7 +23,8 @@ TEST(StampDatesTest, EveryDefaultPartitionGetsTodayInItsEightBytes) {
     EXPECT_TRUE(StampDates(device.map, 2, kSixthDecember2026));
     EXPECT_EQ(bytesAt(device.image, 79, 8), "06/12/26");
     EXPECT_EQ(bytesAt(device.image, 207, 8), "06/12/26");
-    for (size_t address = 79; address <= 86; ++address) EXPECT_TRUE(device.image.isChanged(address));
+    for (size_t address = 79; address <= 86; ++address)
+        EXPECT_TRUE(device.image.isChanged(address));
     EXPECT_FALSE(device.image.isChanged(87));
 }
 

@@ -1,7 +1,8 @@
+#include "channels/factory_image.h"
+
 #include <gtest/gtest.h>
 
 #include "channel_test_support.h"
-#include "channels/factory_image.h"
 #include "description/default_description.h"
 
 namespace quorprog {
@@ -35,15 +36,15 @@ TEST(FactoryImageTest, CountersOfTheFirstChannelAreTheWorkedExample) {
     // Transmitter, 470000 kHz on 12.5 kHz steps with prescaler 64: N = 587, A = 32.
     const Bytes image = buildFactoryImage(defaultDescription(), "single group system");
     ASSERT_FALSE(image.empty());
-    EXPECT_EQ(image[0] & 0x7F, 32);                                          // A
+    EXPECT_EQ(image[0] & 0x7F, 32);                                             // A
     EXPECT_EQ((image[0] >> 7) | (image[1] << 1) | ((image[2] & 3) << 9), 587);  // N
-    EXPECT_EQ(image[48] | ((image[49] & 0x3F) << 8), 1024);                  // R
-    EXPECT_EQ((image[49] >> 6) & 1, 1);                                      // prescaler 64
-    EXPECT_EQ((image[60] << 8) | image[61], 12800);                          // XTAL
-    EXPECT_EQ(image[52], 1);                                                 // multiplier
-    EXPECT_EQ(image[51], 82);                                                // transmitter
-    EXPECT_EQ((image[56] << 8) | image[57], 470);                            // MinFreq, MHz
-    EXPECT_EQ((image[58] << 8) | image[59], 790);                            // MaxFreq, MHz
+    EXPECT_EQ(image[48] | ((image[49] & 0x3F) << 8), 1024);                     // R
+    EXPECT_EQ((image[49] >> 6) & 1, 1);                                         // prescaler 64
+    EXPECT_EQ((image[60] << 8) | image[61], 12800);                             // XTAL
+    EXPECT_EQ(image[52], 1);                                                    // multiplier
+    EXPECT_EQ(image[51], 82);                                                   // transmitter
+    EXPECT_EQ((image[56] << 8) | image[57], 470);                               // MinFreq, MHz
+    EXPECT_EQ((image[58] << 8) | image[59], 790);                               // MaxFreq, MHz
 }
 
 TEST(FactoryImageTest, UnknownModelOrModelWithoutMapGivesNothing) {

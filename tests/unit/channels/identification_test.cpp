@@ -1,9 +1,10 @@
+#include "description/identification.h"
+
 #include <gtest/gtest.h>
 
 #include "channel_test_support.h"
 #include "channels/factory_image.h"
 #include "description/default_description.h"
-#include "description/identification.h"
 
 namespace quorprog {
 namespace {
@@ -13,7 +14,7 @@ using testing::tinyDescription;
 
 // The built-in description with an image loaded, trying one model at a time as the read does.
 class DefaultModelsTest : public ::testing::Test {
-protected:
+  protected:
     DefaultModelsTest() : device(defaultDescriptionText()) {}
 
     void load(const Bytes& bytes) { device.image.bytes() = bytes; }
@@ -63,7 +64,9 @@ struct KeyCase {
     Identification outcome;
 };
 
-void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const KeyCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class IdentificationKeyTest : public ::testing::TestWithParam<KeyCase> {};
 
@@ -83,8 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"NoKeysMatchAnyImage", "", 0x5A, Identification::Matches},
         KeyCase{"PartitionsEqual", "Partition0.Partitions=0", 1, Identification::Matches},
         KeyCase{"PartitionsDiffer", "Partition0.Partitions=0", 2, Identification::Differs},
-        KeyCase{"PartitionNumberEqual", "Partition0.PartitionNumber=0", 0,
-                Identification::Matches},
+        KeyCase{"PartitionNumberEqual", "Partition0.PartitionNumber=0", 0, Identification::Matches},
         KeyCase{"PartitionNumberDiffers", "Partition0.PartitionNumber=0", 1,
                 Identification::Differs},
         KeyCase{"FrequenciesIsTheChannelCount", "Partition0.Frequencies=0", 3,
@@ -117,6 +119,14 @@ TEST(IdentificationTest, MalformedValueIsNamedInTheReport) {
         << result.problem;
     EXPECT_NE(result.problem.find("[MAP]"), std::string::npos) << result.problem;
     EXPECT_TRUE(device.prompter.messages.empty());
+}
+
+TEST(IdentificationTest, AbsurdPartitionCountStopsTheSearchInsteadOfLoopingForever) {
+    Device device(tinyDescription(""));
+    device.table.MemoryMapName = "MAP";
+    const IdentificationResult result = MatchesImage(device.map, 2000000000, "tiny");
+    EXPECT_EQ(result.outcome, Identification::MalformedDescription);
+    EXPECT_NE(result.problem.find("\"tiny\""), std::string::npos) << result.problem;
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include "description/partition_setup.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -5,7 +7,6 @@
 #include "channel_test_support.h"
 #include "channels/factory_image.h"
 #include "description/default_description.h"
-#include "description/partition_setup.h"
 
 namespace quorprog {
 namespace {
@@ -27,9 +28,8 @@ bool setUp(Device& device, const std::string& model) {
 std::string factoryChannelTrace() {
     constexpr std::array<const char*, 16> kCodes{"00", "09", "0A", "0B", "0D", "0E", "0F", "10",
                                                  "11", "12", "13", "14", "15", "16", "17", "18"};
-    constexpr std::array<const char*, 16> kChannels{"00", "01", "02", "03", "04", "05",
-                                                    "06", "07", "08", "09", "0A", "0B",
-                                                    "0C", "0D", "0E", "0F"};
+    constexpr std::array<const char*, 16> kChannels{"00", "01", "02", "03", "04", "05", "06", "07",
+                                                    "08", "09", "0A", "0B", "0C", "0D", "0E", "0F"};
     std::string trace;
     for (size_t c = 0; c < 16; ++c) {
         trace += "R" + std::to_string(c) + ":    1024 - Sub" + std::to_string(c) + "    " +
@@ -38,11 +38,11 @@ std::string factoryChannelTrace() {
     return trace;
 }
 
-constexpr std::array<float, 16> kPlanOffsets{0,    400,  1075, 1850, 2650,  3500,  4325,  5225,
+constexpr std::array<float, 16> kPlanOffsets{0,    400,  1075, 1850, 2650, 3500,  4325,  5225,
                                              6075, 7000, 7875, 8825, 9700, 10675, 11600, 12600};
 
 class FactoryDeviceTest : public ::testing::Test {
-protected:
+  protected:
     FactoryDeviceTest() : device(defaultDescriptionText()) {}
 
     void load(const std::string& model) {
@@ -106,8 +106,7 @@ TEST_F(FactoryDeviceTest, DualGroupReceiverTracesBothPartitionsOnOneLine) {
     EXPECT_EQ(device.log.text(),
               "Partition 0: - " + receiverHead +
                   "Option \"double click\": enabled - Option \"DDC option\": no - " +
-                  factoryChannelTrace() + "Partition 1: - " + receiverHead +
-                  factoryChannelTrace());
+                  factoryChannelTrace() + "Partition 1: - " + receiverHead + factoryChannelTrace());
 }
 
 TEST_F(FactoryDeviceTest, DualGroupFrequenciesComeBackThroughTheIf) {
@@ -158,8 +157,8 @@ TEST_F(FactoryDeviceTest, UnknownSubtoneCodeFailsTheSetUpButItRunsToTheEnd) {
     EXPECT_EQ(device.table.Frequency[0][15], 470000.0f + kPlanOffsets[15]);
     ASSERT_EQ(device.prompter.messages.size(), 1u);
     EXPECT_EQ(device.prompter.messages[0],
-              (RecordingPrompter::Message{kCorrupt.text, kCorrupt.caption,
-                                          Prompter::Buttons::Ok, Prompter::Icon::None}));
+              (RecordingPrompter::Message{kCorrupt.text, kCorrupt.caption, Prompter::Buttons::Ok,
+                                          Prompter::Icon::None}));
 }
 
 TEST_F(FactoryDeviceTest, ErasedCountersGiveNoFrequency) {
@@ -211,7 +210,9 @@ struct TraceCase {
     bool ok;
 };
 
-void PrintTo(const TraceCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TraceCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SetUpTraceTest : public ::testing::TestWithParam<TraceCase> {};
 
@@ -265,8 +266,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "MaxFreq:    10000 - R0", true},
         TraceCase{"DividerLocated", "Partition0.R0=10", 8, 0, "R0:    8 - Sub0", true},
         TraceCase{"DividerFromFirstSubKey", "Partition0.R0_0=10", 8, 0, "R0:    8 - ", true},
-        TraceCase{"DividerZeroIsMissing", "Partition0.R0=10", 0, 0, "R0:    MISSING - Sub0",
-                  false},
+        TraceCase{"DividerZeroIsMissing", "Partition0.R0=10", 0, 0, "R0:    MISSING - Sub0", false},
         TraceCase{"SubtoneLocated", "Partition0.Sub0=10", 9, 0, "Sub0    09 - Computing", true},
         TraceCase{"SubtoneCode12IsUnknown", "Partition0.Sub0=10", 12, 0,
                   "Sub0    0C - Subcode unknown - ", false},
@@ -274,8 +274,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "Sub0    FFFFFFFF - Computing", true}));
 
 TEST(SetUpTest, StoredValuesFollowTheirPaths) {
-    Device device(tinyDescription("Partition0.IsReceiver=10\nPartition0.OSCoverRF=11\n"
-                                  "Partition0.IF=11\nPartition0.Sub0=12"));
+    Device device(
+        tinyDescription("Partition0.IsReceiver=10\nPartition0.OSCoverRF=11\n"
+                        "Partition0.IF=11\nPartition0.Sub0=12"));
     device.image.bytes()[10] = 5;
     device.image.bytes()[11] = 9;
     device.image.bytes()[12] = 10;
@@ -340,9 +341,9 @@ struct OptionCase {
 class OptionSetUpTest : public ::testing::TestWithParam<OptionCase> {};
 
 TEST_P(OptionSetUpTest, TheImageSelectsTheChoice) {
-    Device device(tinyDescription(
-        "[ODD]\nName=odd\nAddress=10\nString0=five\nCode0=5\nString1=six\nCode1=6", 1,
-        "Partition0.Option0=ODD"));
+    Device device(
+        tinyDescription("[ODD]\nName=odd\nAddress=10\nString0=five\nCode0=5\nString1=six\nCode1=6",
+                        1, "Partition0.Option0=ODD"));
     device.image.bytes()[10] = GetParam().byte10;
     EXPECT_TRUE(setUp(device, "tiny"));
     EXPECT_NE(device.log.text().find(GetParam().fragment), std::string::npos) << device.log.text();
@@ -352,8 +353,8 @@ TEST_P(OptionSetUpTest, TheImageSelectsTheChoice) {
 INSTANTIATE_TEST_SUITE_P(
     Codes, OptionSetUpTest,
     ::testing::Values(
-        OptionCase{6, "MaxFreq:    UNSPECIFIED - * using standard value 0 - Option \"odd\": six - R0",
-                   1},
+        OptionCase{
+            6, "MaxFreq:    UNSPECIFIED - * using standard value 0 - Option \"odd\": six - R0", 1},
         OptionCase{7, "Option \"odd\" invalid code! - * leaving present value - R0", 0}));
 
 TEST(SetUpTest, PartitionWithoutChannelsTracesNoChannel) {
@@ -362,6 +363,24 @@ TEST(SetUpTest, PartitionWithoutChannelsTracesNoChannel) {
     EXPECT_EQ(device.table.FrequencyCount[0], 0u);
     EXPECT_EQ(device.log.text().find("R0"), std::string::npos);
     EXPECT_EQ(device.log.text().find("Computing"), std::string::npos);
+}
+
+TEST(SetUpTest, ChannelCountBeyondTheLimitIsRefused) {
+    Device device(tinyDescription("", 1, "Partition0.Frequencies=2000000000"));
+    EXPECT_FALSE(setUp(device, "tiny"));
+    EXPECT_EQ(device.table.FrequencyCount[0], 0u);
+    ASSERT_EQ(device.prompter.messages.size(), 2u);
+    EXPECT_EQ(device.prompter.messages[0].text, "Too many channels for partition 0!");
+}
+
+TEST(SetUpTest, PartitionCountBeyondTheLimitIsRefused) {
+    Device device(tinyDescription(""));
+    device.table.PartitionCount = 2000000000;
+    EXPECT_FALSE(
+        SetUpPartitions("tiny", device.table, device.map, device.prompter, device.log, kCorrupt));
+    EXPECT_EQ(device.table.allocatedPartitions(), 0u);
+    ASSERT_EQ(device.prompter.messages.size(), 2u);
+    EXPECT_EQ(device.prompter.messages[0].text, "Too many partitions in model tiny!");
 }
 
 TEST(SetUpTest, NegativeChannelCountIsNoChannel) {

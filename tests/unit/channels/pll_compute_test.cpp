@@ -24,7 +24,9 @@ struct ComputeCase {
     double kHz;
 };
 
-void PrintTo(const ComputeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ComputeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ComputeChannelFrequencyTest : public ::testing::TestWithParam<ComputeCase> {};
 
@@ -58,8 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         ComputeCase{"Transmitter470000", 587, 32, defaultPll(), 470000.0},
         ComputeCase{"ReceiverOscAbove", 587, 32, receiver(10700, true), 459300.0},
         ComputeCase{"ReceiverOscBelow", 587, 32, receiver(10700, false), 480700.0},
-        ComputeCase{"IfIgnoredForTransmitter",
-                    587, 32,
+        ComputeCase{"IfIgnoredForTransmitter", 587, 32,
                     [] {
                         PllParameters pll = defaultPll();
                         pll.intermediate = 10700;

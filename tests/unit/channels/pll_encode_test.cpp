@@ -14,7 +14,7 @@ namespace {
 // One transmitter group of 16 channels on the built-in single-group memory map, 12.5 kHz step,
 // 470-790 MHz.
 class EncodeTest : public ::testing::Test {
-protected:
+  protected:
     EncodeTest() : device(defaultDescriptionText()) {
         ChannelTable& table = device.table;
         table.MemoryMapName = "DEFAULTMAP1PART";
@@ -88,7 +88,9 @@ struct ReceiverCase {
     int32_t n, a;
 };
 
-void PrintTo(const ReceiverCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ReceiverCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ReceiverEncodeTest : public EncodeTest, public ::testing::WithParamInterface<ReceiverCase> {};
 
@@ -153,7 +155,9 @@ struct SkipCase {
     int32_t xtal, prescaler;
 };
 
-void PrintTo(const SkipCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SkipCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SkippedChannelTest : public EncodeTest, public ::testing::WithParamInterface<SkipCase> {};
 
@@ -184,8 +188,8 @@ TEST_F(EncodeTest, DividerZeroStopsTheRunAtThatChannel) {
 }
 
 TEST_F(EncodeTest, OnceFailedTheResultStaysFailed) {
-    device.table.Frequency[0][0] = 100.0f;      // out of range
-    device.table.Frequency[0][1] = 470006.0f;   // snapped
+    device.table.Frequency[0][0] = 100.0f;     // out of range
+    device.table.Frequency[0][1] = 470006.0f;  // snapped
     for (uint32_t c = 2; c < 16; ++c) device.table.Frequency[0][c] = 470000.0f;
     EXPECT_EQ(EncodeChannelFrequencies(device.table, device.map, 0, -1), kEncodeFailed);
     EXPECT_EQ(frequency(1), 470000.0f);
