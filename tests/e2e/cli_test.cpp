@@ -1,0 +1,323 @@
+// quorprog-cli as a technician runs it: the built executable against quorprog-emu on a
+// pseudo-terminal, and on image and channel files.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <string>
+#include <vector>
+
+#include "channels/factory_image.h"
+#include "description/default_description.h"
+#include "description/description_reader.h"
+#include "emulator_process.h"
+#include "fakes/recording_prompter.h"
+#include "files/channel_file.h"
+#include "files/channel_file_table.h"
+#include "seams/clock.h"
+#include "seams/log.h"
+#include "seams/progress_view.h"
+#include "session/device_session.h"
+#include "text/local_texts.h"
+
+namespace quorprog {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+QByteArray asQBytes(const Bytes& bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
+}
+
+Bytes factoryImage(const char* model) {
+    return buildFactoryImage(DescriptionReader::fromText(defaultDescriptionText()), model);
+}
+
+// An image decoded as the program would: the session's model loop and set-up, without a device.
+struct DecodedImage {
+    explicit DecodedImage(const Bytes& bytes) { detection = session.load(bytes); }
+
+    DescriptionReader description = DescriptionReader::fromText(defaultDescriptionText());
+    testing::RecordingPrompter prompter;
+    NullProgressView progress;
+    NullLog log;
+    FixedClock clock{{2026, 12, 6}};
+    LocalTexts texts;
+    DeviceSession session{description, {prompter, progress, log, clock, texts}};
+    Detection detection;
+};
+
+class CliTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "cli_tests";
+        static char* argv[] = {name, nullptr};
+        if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+    }
+
+    // The emulator answers on COM1; the other names point at devices that do not exist, so no
+    // command touches the machine's own ports.
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        ASSERT_TRUE(QDir(folder.path()).mkpath("config/quorprog"));
+        QFile settings(path("config/quorprog/quorprog.ini"));
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+        settings.write(QStringLiteral("[PORTS]\r\nCOM1=%1\r\nCOM2=%2\r\nCOM3=%2\r\nCOM4=%2\r\n")
+                           .arg(path("com1"), path("absent"))
+                           .toUtf8());
+    }
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+    std::string file(const QString& name) const { return path(name).toStdString(); }
+
+    void writeFile(const QString& name, const Bytes& bytes) const {
+        QFile out(path(name));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(asQBytes(bytes));
+    }
+    Bytes readFile(const QString& name) const {
+        QFile in(path(name));
+        if (!in.open(QIODevice::ReadOnly)) return {};
+        const QByteArray bytes = in.readAll();
+        return Bytes(bytes.begin(), bytes.end());
+    }
+
+    // A device of the model with its memory in device.bin, served on COM1.
+    std::unique_ptr<EmulatorProcess> serveDevice(const Bytes& memory, QStringList more = {}) {
+        writeFile("device.bin", memory);
+        more << "--image" << path("device.bin") << "--trace" << path("trace.txt");
+        auto emulator = std::make_unique<EmulatorProcess>(path("com1"), more);
+        EXPECT_FALSE(emulator->device().empty());
+        return emulator;
+    }
+
+    // Runs quorprog-cli with the test's settings and without a terminal on standard input.
+    CliRun run(const QStringList& arguments) const {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", path("config"));
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(folder.path());
+        process.setStandardInputFile(QProcess::nullDevice());
+        process.start(QStringLiteral(QUORPROG_BINARY_DIR "/bin/quorprog-cli"), arguments);
+        CliRun result;
+        if (!process.waitForFinished(120000)) return result;
+        result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        result.out = process.readAllStandardOutput().toStdString();
+        result.err = process.readAllStandardError().toStdString();
+        return result;
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(CliTest, ScanListsTheProgrammerWithItsPort) {
+    const auto emulator =
+        serveDevice(factoryImage("dual group system"), {"--version", "QUORVEL TEST BOX 2.1"});
+    const CliRun result = run({"scan"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "QUORVEL TEST BOX 2.1 on COM1\n");
+}
+
+TEST_F(CliTest, ScanWithoutProgrammerFails) {
+    const CliRun result = run({"scan"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_THAT(result.err, HasSubstr("no programmer"));
+}
+
+TEST_F(CliTest, ReadSavesTheWholeBankAndPrintsThePlan) {
+    const Bytes memory = factoryImage("dual group system");
+    const auto emulator = serveDevice(memory, {"--min-delay", "100"});
+
+    const CliRun result = run({"--json", "--log", path("cli.log"), "read", "-o", path("read.bin")});
+
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(readFile("read.bin"), memory);
+    EXPECT_THAT(result.out, StartsWith("{\"model\":\"dual group system\",\"memoryMap\":"
+                                       "\"DEFAULTMAP2PART\",\"groups\":[{\"type\":\"Receiver\""));
+    EXPECT_THAT(result.err, HasSubstr("Detected model name: dual group system\n"));
+    // Two passes failed before the delay of 100 read bank 0.
+    const Bytes log = readFile("cli.log");
+    EXPECT_THAT(std::string(log.begin(), log.end()),
+                HasSubstr("Reading BANK 00 from memory\nMEMORY ERROR\n"));
+    const Bytes trace = readFile("trace.txt");
+    EXPECT_THAT(std::string(trace.begin(), trace.end()), HasSubstr("D 64"));
+}
+
+// A channel file with the factory plan of the dual-group model, every frequency moved up.
+ChannelFile shiftedPlan(int32_t offsetKHz) {
+    DecodedImage factory(factoryImage("dual group system"));
+    ChannelFile plan = channelFileFromTable(factory.session.table(), 0);
+    for (ChannelFileGroup& group : plan.groups) {
+        for (float& frequency : group.frequencies) frequency += static_cast<float>(offsetKHz);
+    }
+    return plan;
+}
+
+TEST_F(CliTest, ProgramWritesTheChannelFileIntoTheDevice) {
+    const ChannelFile plan = shiftedPlan(1000);
+    writeFile("plan.qvm", serializeChannelFile(plan));
+    const auto emulator = serveDevice(factoryImage("dual group system"));
+
+    const CliRun result = run({"--yes", "program", path("plan.qvm")});
+
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_THAT(result.err, HasSubstr("INFORMATION: File successfully read!\n"));
+    EXPECT_THAT(result.err, HasSubstr("Data successfully written to device!\n"));
+    DecodedImage device(readFile("device.bin"));
+    ASSERT_EQ(device.detection, Detection::Identified);
+    for (size_t p = 0; p < plan.groups.size(); ++p) {
+        std::vector<float> programmed = device.session.table().Frequency[p];
+        EXPECT_EQ(programmed, plan.groups[p].frequencies) << "group " << p;
+    }
+}
+
+TEST_F(CliTest, ProgramWithoutTerminalOrYesWritesNothing) {
+    writeFile("plan.qvm", serializeChannelFile(shiftedPlan(1000)));
+    const Bytes memory = factoryImage("dual group system");
+    const auto emulator = serveDevice(memory);
+
+    const CliRun result = run({"program", path("plan.qvm")});
+
+    EXPECT_EQ(result.status, 1);
+    EXPECT_THAT(result.err, HasSubstr("WARNING: Are you sure you want to overwrite data to "
+                                      "wireless device?"));
+    EXPECT_EQ(readFile("device.bin"), memory);
+}
+
+TEST_F(CliTest, ProgramOfAnotherModelsFileNeedsAMap) {
+    ChannelFile single =
+        channelFileFromTable(DecodedImage(factoryImage("single group system")).session.table(), 0);
+    writeFile("single.qvm", serializeChannelFile(single));
+    const auto emulator = serveDevice(factoryImage("dual group system"));
+
+    const CliRun refused = run({"--yes", "program", path("single.qvm")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_THAT(refused.err, HasSubstr("--map"));
+
+    const CliRun mapped = run({"--yes", "program", "--map", "0:1", path("single.qvm")});
+    ASSERT_EQ(mapped.status, 0) << mapped.err;
+    DecodedImage device(readFile("device.bin"));
+    ASSERT_EQ(device.detection, Detection::Identified);
+    EXPECT_EQ(device.session.table().Frequency[1], single.groups[0].frequencies);
+}
+
+TEST_F(CliTest, ShowIdentifiesFactoryImages) {
+    writeFile("single.bin", factoryImage("single group system"));
+    const CliRun text = run({"show", path("single.bin")});
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_THAT(text.out, StartsWith("Model: single group system (memory map DEFAULTMAP1PART)\n"));
+
+    const CliRun json = run({"--json", "show", path("single.bin")});
+    EXPECT_EQ(json.status, 0);
+    EXPECT_THAT(json.out, HasSubstr("\"type\":\"Transmitter\",\"xtal\":12800"));
+    EXPECT_THAT(json.out, HasSubstr("\"channels\":[{\"frequency\":"));
+}
+
+TEST_F(CliTest, ShowOfAnUnknownImageFails) {
+    writeFile("blank.bin", Bytes(256, 0xFF));
+    const CliRun result = run({"show", path("blank.bin")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_THAT(result.err, HasSubstr("no model"));
+}
+
+TEST_F(CliTest, MapWriteStoresInPlaceAndListsTheAddresses) {
+    writeFile("dual.bin", factoryImage("dual group system"));
+
+    const CliRun write =
+        run({"--json", "map", "write", path("dual.bin"), "--key", "Partition0.MinFreq", "480000"});
+    ASSERT_EQ(write.status, 0) << write.err;
+    EXPECT_EQ(write.out, "{\"ok\":true,\"changed\":[56,57]}\n");
+    EXPECT_EQ(readFile("dual.bin").size(), 256u);
+
+    const CliRun read =
+        run({"--json", "map", "read", path("dual.bin"), "--key", "Partition0.MinFreq"});
+    EXPECT_EQ(read.status, 0);
+    EXPECT_EQ(read.out, "{\"value\":480000}\n");
+}
+
+TEST_F(CliTest, MapOnAHandMadeImageNeedsItsSection) {
+    Bytes bytes(256, 0);
+    bytes[87] = 'G', bytes[88] = 'P', bytes[89] = 'E', bytes[90] = '"';
+    writeFile("hand.bin", bytes);
+
+    const CliRun unnamed = run({"map", "text", path("hand.bin"), "--entry", "87,88,89"});
+    EXPECT_EQ(unnamed.status, 1);
+    EXPECT_THAT(unnamed.err, HasSubstr("--section"));
+
+    const CliRun text = run({"--json", "map", "text", path("hand.bin"), "--entry", "87,88,89,90",
+                             "--section", "DEFAULTMAP2PART"});
+    EXPECT_EQ(text.status, 0);
+    EXPECT_EQ(text.out, "{\"text\":\"GPE\\\"\"}\n");
+
+    const CliRun entry =
+        run({"map", "read", path("hand.bin"), "--entry", "88", "--section", "DEFAULTMAP2PART"});
+    EXPECT_EQ(entry.status, 0);
+    EXPECT_EQ(entry.out, "80\n");
+}
+
+TEST_F(CliTest, QvmPrintsTheFileUnderItsLayoutNames) {
+    writeFile("plan.qvm", serializeChannelFile(shiftedPlan(0)));
+    const CliRun result = run({"--json", "qvm", path("plan.qvm")});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_THAT(result.out, StartsWith("{\"magic\":\"QVM00\",\"time\":0,\"modelIdentifier\":"
+                                       "\"DEFAULTMAP2PART\",\"PartitionCount\":2,\"groups\":"));
+
+    writeFile("junk.qvm", Bytes{'N', 'O', 'T', 'Q', 'V', 'M'});
+    const CliRun junk = run({"qvm", path("junk.qvm")});
+    EXPECT_EQ(junk.status, 1);
+    EXPECT_THAT(junk.err, HasSubstr("ERROR: This file seems to be corrupt"));
+}
+
+TEST_F(CliTest, HelpAndVersion) {
+    const CliRun help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_THAT(help.out, StartsWith("Usage: quorprog-cli [global options] COMMAND"));
+    const CliRun version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "quorprog-cli 1.0.0.7\n");
+}
+
+class CliUsage : public CliTest, public ::testing::WithParamInterface<std::vector<const char*>> {};
+
+TEST_P(CliUsage, WrongCommandLineExitsWithTwo) {
+    QStringList arguments;
+    for (const char* argument : GetParam()) arguments << argument;
+    const CliRun result = run(arguments);
+    EXPECT_EQ(result.status, 2) << result.err;
+    EXPECT_THAT(result.err, HasSubstr("--help"));
+    EXPECT_EQ(result.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, CliUsage,
+    ::testing::Values(
+        std::vector<const char*>{}, std::vector<const char*>{"frob"},
+        std::vector<const char*>{"--bogus", "scan"}, std::vector<const char*>{"scan", "extra"},
+        std::vector<const char*>{"read", "-p", "0"}, std::vector<const char*>{"read", "-o"},
+        std::vector<const char*>{"show"}, std::vector<const char*>{"map", "read", "x.bin"},
+        std::vector<const char*>{"map", "read", "x.bin", "--key", "a", "--entry", "1"},
+        std::vector<const char*>{"map", "write", "x.bin", "--key", "a", "ten"},
+        std::vector<const char*>{"map", "text", "x.bin", "--key", "a"},
+        std::vector<const char*>{"map", "erase", "x.bin"}, std::vector<const char*>{"program"},
+        std::vector<const char*>{"program", "--map", "1", "f.qvm"},
+        std::vector<const char*>{"program", "--map", "0:1,0:0", "f.qvm"},
+        std::vector<const char*>{"--log"}));
+
+}  // namespace
+}  // namespace quorprog
