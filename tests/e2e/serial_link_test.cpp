@@ -235,12 +235,21 @@ TEST_F(SerialLinkTest, PortIsOpenToOneLineAtATime) {
 }
 
 TEST_F(SerialLinkTest, SettingsFileLivesInTheUserConfigurationFolder) {
-    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    const bool hadConfigHome = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    const QString applicationName = QCoreApplication::applicationName();
     qputenv("XDG_CONFIG_HOME", folder.path().toUtf8());
     QCoreApplication::setApplicationName("quorprog");
+
     EXPECT_EQ(defaultSettingsFile(),
               std::filesystem::path(path("quorprog/quorprog.ini").toStdString()));
-    qputenv("XDG_CONFIG_HOME", saved);
+
+    QCoreApplication::setApplicationName(applicationName);
+    if (hadConfigHome) {
+        qputenv("XDG_CONFIG_HOME", configHome);
+    } else {
+        qunsetenv("XDG_CONFIG_HOME");
+    }
 }
 
 TEST_F(SerialLinkTest, EmulatorStopsCleanlyOnTerminate) {
