@@ -153,11 +153,11 @@ bool setUpSubtone(const PartitionContext& context, uint32_t c) {
     const int32_t code = context.map.DecodeEntry(entry);
     context.log.printf("Sub%u    %02X - ", c, static_cast<unsigned>(code));
     const int32_t found = subtones.FindSubtone(slot, code);
-    if (found == -1) {
+    // A position is one byte: a choice beyond the 256th cannot be held and would show another.
+    if (found == -1 || found > UINT8_MAX) {
         context.log.write("Subcode unknown - ");
         return false;
     }
-    // A position is one byte: a list offers at most 256 choices to a channel.
     index = static_cast<uint8_t>(found);
     return true;
 }

@@ -273,6 +273,22 @@ INSTANTIATE_TEST_SUITE_P(
         TraceCase{"SubtoneUndecodableIsNotAllowed", "Partition0.Sub0=x", 0, 0,
                   "Sub0    FFFFFFFF - Computing", true}));
 
+TEST(SetUpTest, SubtoneFoundBeyondTheByteOfAPositionIsUnknown) {
+    // 300 choices: code 7 first appears at position 260, which a one-byte position cannot hold.
+    std::string subtones = "[MANY]\n";
+    for (int i = 0; i < 300; ++i) {
+        const int code = i == 260 ? 7 : (i % 2 == 0 ? 1 : 2);
+        subtones += "String" + std::to_string(i) + "=t" + std::to_string(i) + "\nCode" +
+                    std::to_string(i) + "=" + std::to_string(code) + "\n";
+    }
+    Device device(
+        tinyDescription("Partition0.Sub0=10\n" + subtones, 1, "Partition0.Subtones=MANY"));
+    device.image.bytes()[10] = 7;
+    EXPECT_FALSE(setUp(device, "tiny"));
+    EXPECT_NE(device.log.text().find("Sub0    07 - Subcode unknown - "), std::string::npos);
+    EXPECT_EQ(device.table.SubtoneIndex[0][0], 0);
+}
+
 TEST(SetUpTest, StoredValuesFollowTheirPaths) {
     Device device(
         tinyDescription("Partition0.IsReceiver=10\nPartition0.OSCoverRF=11\n"
