@@ -1,0 +1,10 @@
+# Service mode dialogs and the printed frequency sheet.
+find_package(Qt6 REQUIRED COMPONENTS Test)
+
+quorprog_test(NAME service_tests
+    SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/service_changes_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/service_data_dialog_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/service_password_test.cpp
+    LIBRARIES quorprog_ui Qt6::Test
+    QT)
