@@ -5,3 +5,12 @@ quorprog_test(NAME cli_tests
     LIBRARIES quorprog_serial quorprog_test_fakes)
 target_include_directories(cli_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/unit)
 add_dependencies(cli_tests quorprog-cli quorprog-emu)
+
+# The tool's own pieces, compiled from its sources.
+quorprog_test(NAME cli_parts_tests
+    SOURCES
+        ${CMAKE_CURRENT_SOURCE_DIR}/cli_parts_test.cpp
+        ${PROJECT_SOURCE_DIR}/cli/command_line.cpp
+        ${PROJECT_SOURCE_DIR}/cli/json_writer.cpp
+    LIBRARIES quorprog_core)
+target_include_directories(cli_parts_tests PRIVATE ${PROJECT_SOURCE_DIR}/cli)
