@@ -9,7 +9,7 @@
 namespace quorprog {
 namespace {
 
-// The firmware's 32-bit products wrap; unsigned arithmetic gives the same bits without overflow.
+// 32-bit products wrap; unsigned arithmetic gives the same bits without signed overflow.
 int32_t wrappingMultiply(int32_t a, int32_t b) {
     return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
 }

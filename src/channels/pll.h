@@ -21,8 +21,8 @@ struct PllParameters {
     bool oscOverRf = false;
 };
 
-// Counters to kHz. (XTAL * Multiplier) and (A + N * Prescaler) are 32-bit integer products as the
-// device firmware forms them; the division and the last product are double. R = 0 gives 0.
+// Counters to kHz. (XTAL * Multiplier) and (A + N * Prescaler) are formed in 32-bit integers
+// (wrapping); the division and the last product in double. R = 0 gives 0.
 double ComputeChannelFrequency(int32_t n, int32_t a, const PllParameters& pll);
 
 // The parameters of channel c of partition p as the table holds them (p, c valid).
@@ -38,6 +38,7 @@ enum EncodeResult : int32_t {
 // kHz to counters: for channel c of partition p, or every channel of p when c is -1, range-checks
 // the table's Frequency (out of range: cleared to 0 with N = A = 0 written), snaps it down to the
 // channel step, and writes N and A under "Partition%d.N%d" / "Partition%d.A%d" through map.
+// A receiver channel whose oscillator would lie below 0 cannot be tuned and is cleared as well.
 // A channel with R = 0 stops the run at once. Gives -1, 0 or 1 (EncodeResult).
 int32_t EncodeChannelFrequencies(ChannelTable& table, MemoryMap& map, int32_t p, int32_t c);
 
