@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <map>
+
+class QLabel;
+class QWidget;
+
+namespace quorprog {
+
+class LocalTexts;
+
+// The hint under the toolbar: the text of the control under the mouse, in the current language;
+// the empty text over bare parts of the window. Written only when the mouse reaches another
+// control, so a hint stays while the mouse moves within one control or over unwatched ones.
+class HoverHelp : public QObject {
+    Q_OBJECT
+  public:
+    HoverHelp(QLabel* helpLabel, const LocalTexts& texts, QObject* parent);
+
+    // Shows the text with this English id while the mouse is over `control`.
+    void watch(QWidget* control, int englishId);
+    // A bare surface: the mouse over it empties the hint.
+    void watchBare(QWidget* surface);
+
+    void objectMouseMove(QObject* hovered);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    static constexpr int kNoText = 0;
+
+    QLabel* helpLabel_;
+    const LocalTexts& texts_;
+    std::map<const QObject*, int> textIds_;
+    QPointer<QObject> lastHovered_;
+};
+
+}  // namespace quorprog

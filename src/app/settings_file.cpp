@@ -1,0 +1,41 @@
+#include "app/settings_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "app/ini_text.h"
+#include "description/description_reader.h"
+
+namespace quorprog {
+namespace {
+
+constexpr const char* kSection = "GENERAL";
+constexpr const char* kLanguageKey = "LANGUAGE";
+
+}  // namespace
+
+int SettingsFile::readLanguage() const {
+    if (!QFileInfo::exists(path_)) return kNoLanguage;
+    return DescriptionReader::fromFile(path_.toStdString())
+        .readInteger(kSection, kLanguageKey, kNoLanguage);
+}
+
+bool SettingsFile::writeLanguage(int language) const {
+    QByteArray text;
+    QFile current(path_);
+    if (current.exists()) {
+        if (!current.open(QIODevice::ReadOnly)) return false;
+        text = current.readAll();
+    }
+    const std::string updated =
+        withIniValue(text.toStdString(), kSection, kLanguageKey, std::to_string(language));
+    if (!QDir().mkpath(QFileInfo(path_).absolutePath())) return false;
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(updated.data(), static_cast<qint64>(updated.size()));
+    return file.commit();
+}
+
+}  // namespace quorprog

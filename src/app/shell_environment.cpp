@@ -1,0 +1,44 @@
+#include "app/shell_environment.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace quorprog {
+namespace {
+
+QString withTrailingSlash(const QString& folder) {
+    return folder.endsWith('/') ? folder : folder + '/';
+}
+
+QString helpFolderFor(const QString& executableFolder) {
+    const QString beside = QDir(executableFolder).filePath("help");
+    if (QFileInfo(beside).isDir()) return beside;
+    return QStringLiteral(QUORPROG_INSTALLED_HELP_DIR);
+}
+
+}  // namespace
+
+QString programFolderFor(const QString& executableFolder) {
+    const QFileInfo folder(executableFolder);
+    if (folder.isDir() && folder.isWritable()) return withTrailingSlash(executableFolder);
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(data);
+    return withTrailingSlash(data);
+}
+
+ShellEnvironment ShellEnvironment::forThisProgram(Prompter& prompter) {
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    ShellEnvironment environment;
+    environment.programFolder = programFolderFor(executableFolder);
+    environment.settingsPath =
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/quorprog.ini";
+    environment.helpFolder = helpFolderFor(executableFolder);
+    environment.prompter = &prompter;
+    environment.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    return environment;
+}
+
+}  // namespace quorprog

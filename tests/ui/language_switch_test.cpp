@@ -1,0 +1,111 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "app/clickable_image.h"
+#include "app/settings_file.h"
+#include "shell_fixture.h"
+
+namespace quorprog::testing {
+namespace {
+
+using LanguageSwitch = ShellFixture;
+
+// What the user does: picks a language in the list.
+void pickLanguage(TformMain& form, int language) {
+    QComboBox* list = form.controls().listLanguages;
+    list->setCurrentIndex(language);
+    emit list->activated(language);
+}
+
+QImage imageOf(const ClickableImage* control) {
+    return control->pixmap().toImage();
+}
+
+TEST_F(LanguageSwitch, PutsTheTextsOfTheLanguageOnTheWindow) {
+    TformMain& form = start();
+    const MainWindowControls& c = form.controls();
+    ASSERT_EQ(c.listLanguages->count(), 2);
+    EXPECT_EQ(c.listLanguages->itemText(0), "english");
+    EXPECT_EQ(c.listLanguages->itemText(1), "italiano");
+
+    pickLanguage(form, 1);
+    const struct {
+        QString shown;
+        const char* expected;
+    } captions[] = {
+        {c.labelGroup->text(), "Gruppo"},
+        {c.labelRange->text(), "Gamma"},
+        {c.labelType->text(), "Tipo"},
+        {c.labelStep->text(), "Canalizzazione"},
+        {c.labelProgrammer->text(), "Programmatore"},
+        {c.btnSearchProgrammer->toolTip(), "Ricerca programmatori abilitati"},
+        {c.Grid->horizontalHeaderItem(1)->text(), "frequenza (kHz)"},
+        {c.Grid->horizontalHeaderItem(2)->text(), "subtono"},
+    };
+    for (const auto& caption : captions) EXPECT_EQ(caption.shown, caption.expected);
+    EXPECT_EQ(form.LocalText(text::kError), "ERRORE");
+}
+
+TEST_F(LanguageSwitch, SavesTheChoiceAtOnceAndKeepsOtherSettings) {
+    writeFile(settingsPath(), "[PORTS]\r\nCOM1=/dev/pts/7\r\n\r\n[general]\r\nlanguage=0\r\n");
+    TformMain& form = start();
+
+    pickLanguage(form, 1);
+    EXPECT_EQ(readFile(settingsPath()),
+              "[PORTS]\r\nCOM1=/dev/pts/7\r\n\r\n[general]\r\nLANGUAGE=1\r\n");
+
+    // The next run starts in the chosen language without any further choice.
+    window.reset();
+    EXPECT_EQ(start().controls().listLanguages->currentIndex(), 1);
+}
+
+TEST_F(LanguageSwitch, CreatesTheSettingsFileWhenThereIsNone) {
+    TformMain& form = start();
+    pickLanguage(form, 1);
+    EXPECT_EQ(SettingsFile(settingsPath()).readLanguage(), 1);
+    EXPECT_TRUE(prompter.boxes.empty());
+}
+
+TEST_F(LanguageSwitch, SettingsThatCannotBeWrittenAreReportedAndTheLanguageStillChanges) {
+    QDir().mkpath(settingsPath());  // a folder where the file would be
+    TformMain& form = start();
+    pickLanguage(form, 1);
+    ASSERT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_EQ(prompter.boxes[0].text, "Cannot create file " + settingsPath().toStdString());
+    EXPECT_EQ(prompter.boxes[0].caption, "ERRORE");
+    EXPECT_EQ(form.controls().labelGroup->text(), "Gruppo");
+}
+
+// The captions are drawn into the bitmaps; a switch must leave no trace of the earlier language.
+TEST_F(LanguageSwitch, ButtonCaptionsAreRedrawnFromCleanBitmaps) {
+    saveLanguage("1");
+    const MainWindowControls& italianFromStart = start().controls();
+    const QImage italianRead = imageOf(italianFromStart.imgRead);
+    const QImage italianOpen = imageOf(italianFromStart.imgOpen);
+
+    saveLanguage("0");
+    start();
+    const QImage englishRead = imageOf(window->controls().imgRead);
+    EXPECT_NE(englishRead, italianRead);
+
+    pickLanguage(*window, 1);
+    EXPECT_EQ(imageOf(window->controls().imgRead), italianRead);
+    EXPECT_EQ(imageOf(window->controls().imgOpen), italianOpen);
+    pickLanguage(*window, 0);
+    EXPECT_EQ(imageOf(window->controls().imgRead), englishRead);
+}
+
+TEST_F(LanguageSwitch, RefreshesTheGroupInformationOnlyOnTheUsersChoice) {
+    TformMain& form = start();
+    int refreshes = 0;
+    form.setGroupInfoRefresh([&] { ++refreshes; });
+    form.ApplyLanguage(1);
+    EXPECT_EQ(refreshes, 0);
+    pickLanguage(form, 0);
+    EXPECT_EQ(refreshes, 1);
+}
+
+}  // namespace
+}  // namespace quorprog::testing

@@ -1,0 +1,237 @@
+#!/usr/bin/env python3
+"""Draws the program's bitmaps into resources/artwork/ (run it after changing the look).
+
+One palette around the skin colour FBD591: warm amber frame, light cream buttons whose dark
+captions the program draws in at run time, dark brown icons with an amber accent.
+"""
+
+import os
+import sys
+
+from raster import (Canvas, arc_points, circle, clamp, hex_colour, mix, polygon, rounded_rect,
+                    strokes, subtract, union, vertical_gradient)
+from stroke_font import text_polylines, text_width
+
+SKIN = hex_colour("FBD591")
+FRAME_EDGE = hex_colour("7A4E10")
+FRAME_RIM = hex_colour("FFEBC2")
+FRAME_DEEP = hex_colour("E9B257")
+BROWN = hex_colour("4A2C0A")
+UMBER = hex_colour("8A5A12")
+AMBER = hex_colour("E39B2A")
+FACE_TOP = hex_colour("FFFAEE")
+FACE_BOTTOM = hex_colour("F5D99B")
+BUTTON_BORDER = hex_colour("B07A1E")
+WHITE = hex_colour("FFFFFF")
+PAPER = hex_colour("FFFDF7")
+
+BAND = 40  # the skin pieces' band width; the window's corners are ellipses of twice that
+
+
+def frame_colour(depth):
+    """The frame seen at `depth` pixels inside the window's outer edge."""
+    if depth < 1.6:
+        return FRAME_EDGE
+    if depth < 4.5:
+        return mix(FRAME_RIM, FRAME_DEEP, (depth - 1.6) / 2.9)
+    return mix(FRAME_DEEP, SKIN, ((depth - 4.5) / 13.0) ** 0.8)
+
+
+def band(width, height, depth_of):
+    canvas = Canvas(width, height)
+    for y in range(height):
+        for x in range(width):
+            canvas.blend(x, y, frame_colour(depth_of(x + 0.5, y + 0.5)), 1.0)
+    return canvas
+
+
+def corner(centre_x, centre_y):
+    canvas = Canvas(BAND, BAND)
+    for y in range(BAND):
+        for x in range(BAND):
+            depth = BAND - ((x + 0.5 - centre_x) ** 2 + (y + 0.5 - centre_y) ** 2) ** 0.5
+            canvas.blend(x, y, frame_colour(max(depth, 0.0)), clamp(depth + 0.5))
+    return canvas
+
+
+def skin_pieces():
+    return {
+        "BG_TOP": band(8, BAND, lambda x, y: y),
+        "BG_BOTTOM": band(8, BAND, lambda x, y: BAND - y),
+        "BG_LEFT": band(BAND, 8, lambda x, y: x),
+        "BG_RIGHT": band(BAND, 8, lambda x, y: BAND - x),
+        "BG_TOPLEFT": corner(BAND, BAND),
+        "BG_TOPRIGHT": corner(0, BAND),
+        "BG_BOTTOMLEFT": corner(BAND, 0),
+        "BG_BOTTOMRIGHT": corner(0, 0),
+    }
+
+
+# Buttons ----------------------------------------------------------------------------------------
+
+def button_face(width, height):
+    # Opaque on the skin colour: the caption is ANDed into the whole bitmap, which would turn
+    # transparent corners black.
+    canvas = Canvas(width, height, SKIN)
+    canvas.fill(rounded_rect(0, 0, width, height, 10), BUTTON_BORDER)
+    canvas.fill(rounded_rect(1.3, 1.3, width - 1.3, height - 1.3, 8.8),
+                vertical_gradient(0, height, FACE_TOP, FACE_BOTTOM))
+    canvas.fill(rounded_rect(3, 2.4, width - 3, 3.6, 0.6), hex_colour("FFFFFF", 0.8))
+    return canvas
+
+
+def icon_open(canvas, cx, cy):
+    back = polygon([(cx - 13, cy - 9), (cx - 5, cy - 9), (cx - 2, cy - 6), (cx + 11, cy - 6),
+                    (cx + 11, cy + 9), (cx - 13, cy + 9)])
+    canvas.fill(back, UMBER, (cx - 14, cy - 10, cx + 12, cy + 10))
+    front = polygon([(cx - 10, cy - 2), (cx + 15, cy - 2), (cx + 11, cy + 9), (cx - 13, cy + 9)])
+    canvas.fill(front, AMBER, (cx - 14, cy - 3, cx + 16, cy + 10))
+    canvas.fill(strokes([[(cx - 10, cy - 2), (cx + 15, cy - 2)]], 1.2), hex_colour("FFE3A8"),
+                (cx - 11, cy - 4, cx + 16, cy))
+
+
+def icon_save(canvas, cx, cy):
+    body = subtract(rounded_rect(cx - 11, cy - 11, cx + 11, cy + 11, 2.5),
+                    polygon([(cx + 6, cy - 12), (cx + 12, cy - 12), (cx + 12, cy - 6)]))
+    canvas.fill(body, UMBER, (cx - 12, cy - 12, cx + 12, cy + 12))
+    canvas.fill(rounded_rect(cx - 6, cy - 11, cx + 5, cy - 3, 1), hex_colour("E8E1D2"))
+    canvas.fill(rounded_rect(cx + 1, cy - 9.5, cx + 3.5, cy - 4.5, 0.5), UMBER)
+    canvas.fill(rounded_rect(cx - 7.5, cy + 1, cx + 7.5, cy + 9.5, 1.2), AMBER)
+    canvas.fill(strokes([[(cx - 5, cy + 4), (cx + 5, cy + 4)], [(cx - 5, cy + 6.8),
+                                                                (cx + 3, cy + 6.8)]], 1.1),
+                hex_colour("FFF2D6"), (cx - 6, cy + 3, cx + 6, cy + 8))
+
+
+def icon_print(canvas, cx, cy):
+    canvas.fill(rounded_rect(cx - 7, cy - 12, cx + 7, cy - 2, 1), PAPER)
+    canvas.fill(subtract(rounded_rect(cx - 7.8, cy - 12.8, cx + 7.8, cy - 2, 1.5),
+                         rounded_rect(cx - 6.6, cy - 11.6, cx + 6.6, cy, 0.8)), UMBER)
+    canvas.fill(rounded_rect(cx - 13, cy - 4, cx + 13, cy + 7, 3), UMBER)
+    canvas.fill(circle(cx + 9, cy - 0.5, 1.3), hex_colour("9BE37A"))
+    canvas.fill(rounded_rect(cx - 7, cy + 3, cx + 7, cy + 12, 1), PAPER)
+    canvas.fill(subtract(rounded_rect(cx - 7.8, cy + 2.2, cx + 7.8, cy + 12.8, 1.5),
+                         rounded_rect(cx - 6.6, cy + 3.4, cx + 6.6, cy + 11.6, 0.8)), UMBER)
+    canvas.fill(strokes([[(cx - 4, cy + 6.5), (cx + 4, cy + 6.5)], [(cx - 4, cy + 9),
+                                                                  (cx + 2, cy + 9)]], 1.0), AMBER)
+
+
+def icon_help(canvas, cx, cy):
+    canvas.fill(circle(cx, cy, 12), UMBER)
+    canvas.fill(circle(cx, cy, 10.3), AMBER)
+    hook = arc_points(cx, cy - 3.5, 4.3, 4.0, 160, -60, 16) + [(cx, cy + 2.2), (cx, cy + 3.4)]
+    canvas.fill(strokes([hook], 2.8), WHITE, (cx - 7, cy - 10, cx + 7, cy + 6))
+    canvas.fill(circle(cx, cy + 7.2, 1.8), WHITE)
+
+
+def transfer_icon(canvas, cx, cy, downwards):
+    """A memory chip with an arrow: into the computer (read) or into the device (write)."""
+    chip = rounded_rect(cx - 9, cy - 9, cx + 9, cy + 5, 2)
+    pins = [[(cx + dx, cy - 12), (cx + dx, cy + 8)] for dx in (-6, -2, 2, 6)]
+    canvas.fill(strokes(pins, 1.6), UMBER, (cx - 8, cy - 13, cx + 8, cy + 9))
+    canvas.fill(chip, BROWN)
+    canvas.fill(circle(cx - 5.5, cy - 5.5, 1.3), hex_colour("C89A55"))
+    tip, tail = (cy + 13, cy - 3) if downwards else (cy - 15, cy + 1)
+    arrow_x = cx + 16
+    canvas.fill(strokes([[(arrow_x, tail), (arrow_x, tip)]], 3.4), AMBER,
+                (arrow_x - 3, cy - 16, arrow_x + 3, cy + 14))
+    head = 5.5 if downwards else -5.5
+    canvas.fill(polygon([(arrow_x - 6, tip - head), (arrow_x + 6, tip - head),
+                         (arrow_x, tip + head * 0.35)]), AMBER,
+                (arrow_x - 7, cy - 18, arrow_x + 7, cy + 17))
+
+
+def toolbar_button(icon):
+    canvas = button_face(145, 42)
+    icon(canvas, 25, 21)
+    return canvas
+
+
+def transfer_button(downwards):
+    canvas = button_face(145, 65)
+    transfer_icon(canvas, 64, 17, downwards)
+    return canvas
+
+
+def caption_button(width, glyph, top, bottom, border):
+    canvas = Canvas(width, 25)
+    canvas.fill(rounded_rect(1, 1, width - 1, 24, 5.5), border)
+    canvas.fill(rounded_rect(2.2, 2.2, width - 2.2, 22.8, 4.5), vertical_gradient(2, 23, top, bottom))
+    canvas.fill(strokes(glyph, 2.6), WHITE)
+    return canvas
+
+
+# Logo -------------------------------------------------------------------------------------------
+
+def draw_logo(canvas, left, top, scale):
+    """The maker's mark: a microphone emblem, the name and the line under it (62 units high)."""
+    s = lambda v: v * scale  # noqa: E731
+    x0, y0 = left, top
+    canvas.fill(rounded_rect(x0 + s(2), y0 + s(5), x0 + s(54), y0 + s(57), s(11)),
+                vertical_gradient(y0 + s(5), y0 + s(57), hex_colour("F3B44A"), UMBER))
+    canvas.fill(rounded_rect(x0 + s(3.5), y0 + s(6.5), x0 + s(52.5), y0 + s(30), s(10)),
+                hex_colour("FFFFFF", 0.18))
+    mic_x, mic_y = x0 + s(28), y0 + s(25)
+    canvas.fill(rounded_rect(mic_x - s(6), mic_y - s(14), mic_x + s(6), mic_y + s(5), s(6)), WHITE)
+    stand = arc_points(mic_x, mic_y - s(1), s(10), s(11), 200, 340, 20)
+    canvas.fill(strokes([stand, [(mic_x, mic_y + s(10)), (mic_x, mic_y + s(18))],
+                         [(mic_x - s(7), mic_y + s(18)), (mic_x + s(7), mic_y + s(18))]], s(2.6)),
+                WHITE)
+    for radius in (17, 22):
+        for start, end in ((35, -35), (145, 215)):
+            wave = arc_points(mic_x, mic_y - s(5), s(radius) * 0.6, s(radius) * 0.6, start, end, 12)
+            canvas.fill(strokes([wave], s(1.8)), hex_colour("FFF4DC", 0.85))
+
+    name, cap, spacing = "QUORVEL", s(29), s(7.5)
+    lines, _ = text_polylines(name, x0 + s(68), y0 + s(7), cap, spacing)
+    canvas.fill(strokes(lines, s(5.6)), BROWN,
+                (x0 + s(62), y0 + s(1), x0 + s(68) + text_width(name, cap, spacing) + s(8),
+                 y0 + s(45)))
+    tagline, small, gap = "WIRELESS AUDIO SYSTEMS", s(7.5), s(2.6)
+    start = x0 + s(68) + (text_width(name, cap, spacing) - text_width(tagline, small, gap)) / 2
+    lines, end = text_polylines(tagline, start, y0 + s(48), small, gap)
+    canvas.fill(strokes(lines, s(1.5)), UMBER, (start - s(2), y0 + s(46), end + s(2), y0 + s(58)))
+
+
+def logo():
+    canvas = Canvas(310, 62)
+    draw_logo(canvas, 0, 0, 1.0)
+    return canvas
+
+
+def printed_logo():
+    canvas = Canvas(1253, 235, WHITE)
+    scale = 235 / 62
+    draw_logo(canvas, (1253 - 300 * scale) / 2, 0, scale)
+    return canvas
+
+
+def artwork():
+    pieces = skin_pieces()
+    pieces.update({
+        "BTN_OPEN": toolbar_button(icon_open),
+        "BTN_SAVE": toolbar_button(icon_save),
+        "BTN_PRINT": toolbar_button(icon_print),
+        "BTN_HELP": toolbar_button(icon_help),
+        "BTN_READ": transfer_button(downwards=True),
+        "BTN_WRITE": transfer_button(downwards=False),
+        "BTN_MINIMIZE": caption_button(24, [[(7, 16.5), (17, 16.5)]], hex_colour("F6CF85"),
+                                       hex_colour("D9962F"), UMBER),
+        "BTN_EXIT": caption_button(26, [[(9, 8.5), (17, 16.5)], [(17, 8.5), (9, 16.5)]],
+                                   hex_colour("EE8A6A"), hex_colour("B8401F"), hex_colour("7A2410")),
+        "LOGO": logo(),
+        "PRN_LOGO": printed_logo(),
+    })
+    return pieces
+
+
+def main():
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
+        os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources", "artwork")
+    os.makedirs(out, exist_ok=True)
+    for name, canvas in artwork().items():
+        canvas.save(os.path.join(out, name + ".png"))
+        print(name, canvas.width, "x", canvas.height)
+
+
+if __name__ == "__main__":
+    main()
