@@ -1,0 +1,17 @@
+# The main window's commands: the serial progress window, programmer selection, the group display,
+# grid editing and the read and write buttons, owned by MainWindowCommands.
+target_sources(quorprog_ui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/device_commands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frequency_delegate.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frequency_text.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/grid_editor.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/group_view.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_window_commands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/programmer_selection.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/serial_window.cpp
+)
+
+# The channel step of the grid's arrows has no screen meaning: it belongs to the core.
+target_sources(quorprog_core PRIVATE
+    ${PROJECT_SOURCE_DIR}/src/channels/channel_step.cpp
+)

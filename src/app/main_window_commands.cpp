@@ -1,0 +1,47 @@
+#include "app/main_window_commands.h"
+
+#include <QEvent>
+#include <QTimer>
+
+#include "app/main_window.h"
+#include "app/serial_window.h"
+#include "programmer/settings_port_map.h"
+
+namespace quorprog {
+
+MainWindowCommands::MainWindowCommands(TformMain& window)
+    : window_(window),
+      formSerial_(new TformSerial(&window)),
+      line_(defaultSettingsFile()),
+      link_(line_, window.log(), window.prompter(), *formSerial_),
+      session_(window.description(),
+               SessionServices{window.prompter(), *formSerial_, window.log(), clock_,
+                               window.texts()}),
+      display_(window.controls(), session_, window.texts()),
+      selection_(new ProgrammerSelection(this, window.controls(), link_, window.prompter(),
+                                         window.texts())),
+      grid_(new GridEditor(this, window, window.controls(), session_, display_, window.prompter(),
+                           window.texts())),
+      device_(new DeviceCommands(this, window.controls(), session_, link_, *grid_,
+                                 window.prompter(), window.texts())) {
+    window.installEventFilter(this);
+    // A language switch redraws the group information only when there is a device to show.
+    window.setGroupInfoRefresh([this] {
+        if (session_.hasImage()) display_.ShowGroupInfo();
+    });
+}
+
+MainWindowCommands::~MainWindowCommands() {
+    window_.setGroupInfoRefresh({});
+}
+
+bool MainWindowCommands::eventFilter(QObject* object, QEvent* event) {
+    if (object == &window_ && event->type() == QEvent::Show && !shown_) {
+        shown_ = true;
+        // Queued, so that the window is on the screen while the ports are scanned.
+        QTimer::singleShot(0, selection_, &ProgrammerSelection::search);
+    }
+    return QObject::eventFilter(object, event);
+}
+
+}  // namespace quorprog

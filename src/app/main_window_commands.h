@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "app/device_commands.h"
+#include "app/grid_editor.h"
+#include "app/group_view.h"
+#include "app/programmer_selection.h"
+#include "programmer/programmer_link.h"
+#include "programmer/qt_serial_line.h"
+#include "seams/clock.h"
+#include "session/device_session.h"
+
+namespace quorprog {
+
+class TformMain;
+class TformSerial;
+
+// What the main window owns for its commands, for the whole run: the serial progress window, the
+// programmer link on the real serial line, the device session, and the handlers of the programmer
+// list, the channel grid and the read and write buttons. The window constructs it once its
+// start-up is done.
+class MainWindowCommands : public QObject {
+    Q_OBJECT
+  public:
+    explicit MainWindowCommands(TformMain& window);
+    ~MainWindowCommands() override;
+
+    DeviceSession& session() { return session_; }
+    ProgrammerLink& link() { return link_; }
+    TformSerial& formSerial() { return *formSerial_; }
+
+  protected:
+    // The programmer search runs once the window has been shown for the first time.
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+  private:
+    TformMain& window_;
+    SystemClock clock_;
+    TformSerial* formSerial_;  // a window of its own, owned by the main window
+    QtSerialLine line_;
+    ProgrammerLink link_;
+    DeviceSession session_;
+    GroupView display_;
+    ProgrammerSelection* selection_;
+    GridEditor* grid_;
+    DeviceCommands* device_;
+    bool shown_ = false;
+};
+
+}  // namespace quorprog

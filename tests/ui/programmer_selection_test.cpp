@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QWidget>
+
+#include "app/main_window_controls.h"
+#include "app/programmer_selection.h"
+#include "fakes/recording_prompter.h"
+#include "fakes/scripted_serial_line.h"
+#include "programmer/programmer_link.h"
+#include "seams/log.h"
+#include "seams/progress_view.h"
+#include "text/local_texts.h"
+#include "text/text_ids.h"
+
+namespace quorprog {
+namespace {
+
+using testing::RecordingPrompter;
+using testing::ScriptedSerialLine;
+
+// A programmer on COM1 whose battery answers `battery`.
+std::vector<std::pair<std::string, std::string>> programmerAnswering(const std::string& battery) {
+    return {{"*", "\r\nQUORVEL PROGRAMMER\r\n>"},
+            {"V", "\r\nQUORVEL PROG V2.1\r\n>"},
+            {"S", "\r\n" + battery + "\r\n>"}};
+}
+
+class ProgrammerSelectionTest : public ::testing::Test {
+  protected:
+    ProgrammerSelectionTest()
+        : controls(createMainWindowControls(&form)),
+          link(line, log, prompter, progress),
+          selection(&form, controls, link, prompter, texts) {}
+
+    std::string warningText() const { return texts.LocalText(text::kBatteryLow); }
+
+    QWidget form;
+    MainWindowControls controls;
+    ScriptedSerialLine line;
+    NullLog log;
+    NullProgressView progress;
+    RecordingPrompter prompter;
+    LocalTexts texts;
+    ProgrammerLink link;
+    ProgrammerSelection selection;
+};
+
+struct BatteryCase {
+    const char* name;
+    const char* answer;
+    int gauge;
+    bool warned;
+};
+
+class BatteryShown : public ProgrammerSelectionTest,
+                     public ::testing::WithParamInterface<BatteryCase> {};
+
+TEST_P(BatteryShown, OnTheGaugeWithAWarningWhenAlmostDepleted) {
+    const BatteryCase& battery = GetParam();
+    line.port("COM1", programmerAnswering(battery.answer));
+    selection.search();
+
+    ASSERT_EQ(controls.listProgrammers->count(), 1);
+    EXPECT_EQ(controls.listProgrammers->itemText(0), "QUORVEL PROG V2.1 on COM1");
+    EXPECT_EQ(controls.listProgrammers->currentIndex(), 0);
+    EXPECT_EQ(link.SelectedProgrammer(), 0);
+    EXPECT_EQ(controls.cgBattery->value(), battery.gauge);
+    if (battery.warned) {
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_EQ(prompter.messages[0].text, warningText());
+        EXPECT_EQ(prompter.messages[0].caption, texts.LocalText(text::kWarning));
+    } else {
+        EXPECT_TRUE(prompter.messages.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, BatteryShown,
+                         ::testing::Values(BatteryCase{"Depleted", "BATTERY=0", 0, true},
+                                           BatteryCase{"AlmostDepleted", "BATTERY=1", 1, true},
+                                           BatteryCase{"Low", "BATTERY=2", 2, false},
+                                           BatteryCase{"Full", "BATTERY=7", 7, false},
+                                           BatteryCase{"AboveTheGauge", "BATTERY=C", 7, false},
+                                           BatteryCase{"Unparsable", "BATTERY=?", 0, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ProgrammerSelectionTest, WithoutProgrammersTheListStaysEmptyAndNothingIsSaid) {
+    controls.cgBattery->setValue(3);
+    selection.search();
+    EXPECT_EQ(controls.listProgrammers->count(), 0);
+    EXPECT_EQ(controls.listProgrammers->currentIndex(), -1);
+    EXPECT_EQ(controls.cgBattery->value(), 3);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(ProgrammerSelectionTest, AProgrammerThatNoLongerOpensShowsAnEmptyBatteryWithTheWarning) {
+    line.port("COM1", programmerAnswering("BATTERY=7"));
+    selection.search();
+    ASSERT_EQ(controls.cgBattery->value(), 7);
+    line.unplug("COM1");
+    emit controls.listProgrammers->activated(0);
+    EXPECT_EQ(controls.cgBattery->value(), 0);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, warningText());
+}
+
+TEST_F(ProgrammerSelectionTest, TheSearchButtonSelectsTheFirstEntryAgainAndQueriesItsBattery) {
+    line.port("COM1", programmerAnswering("BATTERY=5")).port("COM3", programmerAnswering("BATTERY=1"));
+    selection.search();
+    ASSERT_EQ(controls.listProgrammers->count(), 2);
+    controls.listProgrammers->setCurrentIndex(1);
+    emit controls.listProgrammers->activated(1);
+    EXPECT_EQ(controls.cgBattery->value(), 1);
+    EXPECT_EQ(link.SelectedProgrammer(), 1);
+
+    QTest::mouseClick(controls.btnSearchProgrammer, Qt::LeftButton);
+    EXPECT_EQ(controls.listProgrammers->currentIndex(), 0);
+    EXPECT_EQ(link.SelectedProgrammer(), 0);
+    EXPECT_EQ(controls.cgBattery->value(), 5);
+}
+
+}  // namespace
+}  // namespace quorprog
