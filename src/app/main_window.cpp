@@ -16,6 +16,7 @@
 #include "app/button_caption.h"
 #include "app/clickable_image.h"
 #include "app/hover_help.h"
+#include "app/main_window_commands.h"
 #include "description/default_description.h"
 #include "seams/prompter.h"
 #include "text/language_list.h"
@@ -103,6 +104,7 @@ bool TformMain::startUp() {
     fillLanguageList();
     connectHandlers();
     ApplyLanguage(clampLanguageIndex(settings_.readLanguage(), controls_.listLanguages->count()));
+    commands_ = std::make_unique<MainWindowCommands>(*this);
     return true;
 }
 

@@ -16,6 +16,7 @@
 namespace quorprog {
 
 class HoverHelp;
+class MainWindowCommands;
 class Prompter;
 
 // The main window: a borderless, skinned form that owns, for the whole run, the log, the device
@@ -88,6 +89,9 @@ class TformMain : public QWidget {
     HoverHelp* hoverHelp_;
     std::function<void()> groupInfoRefresh_;
     bool closed_ = false;
+    // Programmer link, device session and the handlers of the controls they drive; last, so that
+    // it goes first, while everything it uses still exists.
+    std::unique_ptr<MainWindowCommands> commands_;
 };
 
 }  // namespace quorprog

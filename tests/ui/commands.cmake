@@ -13,3 +13,12 @@ quorprog_test(NAME commands_test
         ${CMAKE_CURRENT_LIST_DIR}/serial_window_test.cpp
     LIBRARIES quorprog_ui quorprog_test_fakes Qt6::Test
     QT)
+
+# The program's window against the emulated programmer box: needs quorprog-emu built.
+quorprog_test(NAME commands_e2e_test
+    SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/commands_test_support.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/read_edit_write_test.cpp
+    LIBRARIES quorprog_ui quorprog_test_fakes Qt6::Test
+    QT)
+add_dependencies(commands_e2e_test quorprog-emu)

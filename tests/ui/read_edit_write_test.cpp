@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/clickable_image.h"
+#include "app/main_window.h"
+#include "channels/date_stamp.h"
+#include "channels/partition_keys.h"
+#include "description/default_description.h"
+#include "description/memory_map.h"
+#include "fakes/recording_prompter.h"
+#include "seams/clock.h"
+#include "text/text_ids.h"
+
+namespace quorprog {
+namespace {
+
+using testing::RecordingPrompter;
+
+constexpr int kWaitMs = 20000;
+constexpr char kModelMap[] = "DEFAULTMAP2PART";
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+Bytes bytesOf(const QByteArray& data) {
+    return Bytes(data.begin(), data.end());
+}
+
+// The program in temporary folders, against quorprog-emu serving a factory dual group device on
+// COM1 (the other COM names lead nowhere, so the scan does not wander onto the machine's ports).
+class ReadEditWrite : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(root_.isValid());
+        qputenv("XDG_CONFIG_HOME", root_.filePath("config").toLocal8Bit());
+        qputenv("XDG_DATA_HOME", root_.filePath("data").toLocal8Bit());
+        for (const char* folder : {"program", "help", "config/quorprog"}) {
+            QDir(root_.path()).mkpath(folder);
+        }
+        startEmulator();
+        QFile settings(root_.filePath("config/quorprog/quorprog.ini"));
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+        settings.write("[PORTS]\r\nCOM1=" + device_ + "\r\nCOM2=" +
+                       root_.filePath("none2").toLocal8Bit() + "\r\nCOM3=" +
+                       root_.filePath("none3").toLocal8Bit() + "\r\nCOM4=" +
+                       root_.filePath("none4").toLocal8Bit() + "\r\n");
+    }
+
+    void TearDown() override {
+        window_.reset();
+        emulator_.terminate();
+        if (!emulator_.waitForFinished(5000)) emulator_.kill();
+    }
+
+    void startEmulator() {
+        emulator_.setProgram(QStringLiteral(QUORPROG_BINARY_DIR "/bin/quorprog-emu"));
+        emulator_.setArguments({"--model", "dual group system", "--image", imagePath(),
+                                "--exit-with-parent"});
+        emulator_.start();
+        ASSERT_TRUE(emulator_.waitForStarted(kWaitMs)) << emulator_.errorString().toStdString();
+        QElapsedTimer waited;
+        waited.start();
+        while (!emulator_.canReadLine() && waited.elapsed() < kWaitMs) {
+            emulator_.waitForReadyRead(100);
+        }
+        device_ = emulator_.readLine().trimmed();
+        ASSERT_FALSE(device_.isEmpty()) << "quorprog-emu named no device";
+    }
+
+    QString imagePath() const { return root_.filePath("device.bin"); }
+
+    TformMain& startWindow() {
+        ShellEnvironment environment;
+        environment.programFolder = root_.filePath("program") + "/";
+        environment.settingsPath = root_.filePath("config/quorprog/quorprog.ini");
+        environment.helpFolder = root_.filePath("help");
+        environment.prompter = &prompter_;
+        environment.openUrl = [](const QUrl&) { return true; };
+        window_ = TformMain::create(environment);
+        if (!window_) ADD_FAILURE() << "the main window did not start";
+        return *window_;
+    }
+
+    const MainWindowControls& controls() const { return window_->controls(); }
+
+    QTemporaryDir root_;
+    QProcess emulator_;
+    QByteArray device_;
+    RecordingPrompter prompter_;
+    std::unique_ptr<TformMain> window_;
+};
+
+TEST_F(ReadEditWrite, AnEditedFrequencyReachesTheDeviceWithTheDateAndNothingElse) {
+    const Bytes before = bytesOf(readFile(imagePath()));
+    ASSERT_EQ(before.size(), 256u);
+
+    TformMain& window = startWindow();
+    window.show();
+    QTRY_COMPARE_WITH_TIMEOUT(controls().listProgrammers->count(), 1, kWaitMs);
+    EXPECT_TRUE(controls().listProgrammers->itemText(0).endsWith(" on COM1"));
+    EXPECT_FALSE(controls().Grid->isEnabled());
+
+    QTest::mouseClick(controls().imgRead, Qt::LeftButton);
+    ASSERT_TRUE(controls().Grid->isEnabled());
+    ASSERT_EQ(prompter_.messages.size(), 1u);
+    EXPECT_EQ(prompter_.messages[0].text, "dual group system");
+    ASSERT_EQ(controls().Grid->rowCount(), 16);
+    EXPECT_EQ(controls().spinGroup->maximum(), 1);
+
+    // 470100 kHz on a receiver with a 10.7 MHz IF below: 36752 steps of 12.5 kHz, N 574, A 16.
+    QTableWidget& grid = *controls().Grid;
+    grid.setCurrentCell(3, 1);
+    grid.editItem(grid.currentItem());
+    auto* editor = grid.findChild<QLineEdit*>(QStringLiteral("GridEditor"));
+    ASSERT_TRUE(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, "470100");
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(grid.item(3, 1)->text(), "470100");
+
+    prompter_.messages.clear();
+    prompter_.answers = {Prompter::Answer::Yes};
+    QTest::mouseClick(controls().imgWrite, Qt::LeftButton);
+    ASSERT_FALSE(prompter_.messages.empty());
+    EXPECT_EQ(prompter_.messages.back().text,
+              window.LocalText(text::kWriteSucceeded));
+    EXPECT_GT(controls().cgBattery->value(), 0);
+
+    const Bytes after = bytesOf(readFile(imagePath()));
+    ASSERT_EQ(after.size(), before.size());
+
+    // The bytes that may change: the edited channel's counters and every group's date.
+    const DescriptionReader description = DescriptionReader::fromText(defaultDescriptionText());
+    const std::string section = kModelMap;
+    RecordingPrompter quiet;
+    MemoryImage allowed;
+    allowed.reset();
+    MemoryMap allowedMap(description, section, allowed, quiet);
+    ASSERT_TRUE(allowedMap.WriteMapValue(partitionKey(0, "N", 3), 574));
+    ASSERT_TRUE(allowedMap.WriteMapValue(partitionKey(0, "A", 3), 16));
+    StampDates(allowedMap, 2, FixedClock({2026, 12, 6}));
+    for (size_t a = 0; a < after.size(); ++a) {
+        if (!allowed.isChanged(a)) EXPECT_EQ(after[a], before[a]) << "address " << a;
+    }
+
+    MemoryImage written;
+    written.reset();
+    written.bytes() = after;
+    MemoryMap writtenMap(description, section, written, quiet);
+    EXPECT_EQ(writtenMap.ReadMapValue(partitionKey(0, "N", 3)), 574);
+    EXPECT_EQ(writtenMap.ReadMapValue(partitionKey(0, "A", 3)), 16);
+    const QRegularExpression date(QStringLiteral("^\\d\\d\\D\\d\\d\\D\\d\\d$"));
+    for (uint32_t p = 0; p < 2; ++p) {
+        const std::string entry = writtenMap.entryOf(partitionKey(p, "Date"));
+        const QString stamped = QString::fromStdString(writtenMap.ReadEntryText(entry));
+        EXPECT_TRUE(date.match(stamped).hasMatch()) << "group " << p << ": " << stamped.toStdString();
+    }
+}
+
+TEST_F(ReadEditWrite, ReadingWithoutAProgrammerAsksForOne) {
+    TformMain& window = startWindow();
+    // Never shown: no search has run, so nothing is selected.
+    QTest::mouseClick(controls().imgRead, Qt::LeftButton);
+    ASSERT_EQ(prompter_.messages.size(), 1u);
+    EXPECT_EQ(prompter_.messages[0].text, window.LocalText(text::kSelectProgrammer));
+    EXPECT_EQ(prompter_.messages[0].caption, window.LocalText(text::kError));
+    EXPECT_FALSE(controls().Grid->isEnabled());
+}
+
+}  // namespace
+}  // namespace quorprog
