@@ -11,6 +11,7 @@ namespace quorprog::cli {
 namespace {
 
 struct EscapeCase {
+    const char* name;
     std::string text;
     std::string json;
 };
@@ -23,13 +24,14 @@ TEST_P(JsonEscaping, QuotesStringsAsJsonRequires) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, JsonEscaping,
-    ::testing::Values(EscapeCase{"plain", "\"plain\""},
-                      EscapeCase{"say \"GPE\"", "\"say \\\"GPE\\\"\""},
-                      EscapeCase{"C:\\dir", "\"C:\\\\dir\""},
-                      EscapeCase{"a\nb\tc\r", "\"a\\nb\\tc\\r\""},
-                      EscapeCase{std::string("\x01\x1f", 2), "\"\\u0001\\u001f\""},
-                      EscapeCase{std::string("\0", 1), "\"\\u0000\""},
-                      EscapeCase{"frequenza \xC3\xA8", "\"frequenza \xC3\xA8\""}));
+    ::testing::Values(EscapeCase{"Plain", "plain", "\"plain\""},
+                      EscapeCase{"Quotes", "say \"GPE\"", "\"say \\\"GPE\\\"\""},
+                      EscapeCase{"Backslash", "C:\\dir", "\"C:\\\\dir\""},
+                      EscapeCase{"LineEnds", "a\nb\tc\r", "\"a\\nb\\tc\\r\""},
+                      EscapeCase{"Controls", std::string("\x01\x1f", 2), "\"\\u0001\\u001f\""},
+                      EscapeCase{"Zero", std::string("\0", 1), "\"\\u0000\""},
+                      EscapeCase{"Utf8", "frequenza \xC3\xA8", "\"frequenza \xC3\xA8\""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(JsonWriter, NestsObjectsAndArraysWithCommasBetweenValuesOnly) {
     JsonWriter json;

@@ -317,7 +317,8 @@ INSTANTIATE_TEST_SUITE_P(
         std::vector<const char*>{"map", "erase", "x.bin"}, std::vector<const char*>{"program"},
         std::vector<const char*>{"program", "--map", "1", "f.qvm"},
         std::vector<const char*>{"program", "--map", "0:1,0:0", "f.qvm"},
-        std::vector<const char*>{"--log"}));
+        std::vector<const char*>{"--log"}),
+    [](const auto& info) { return "Line" + std::to_string(info.index); });
 
 }  // namespace
 }  // namespace quorprog

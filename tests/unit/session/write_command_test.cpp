@@ -103,6 +103,7 @@ TEST(WriteCommand, ByteTheDeviceDoesNotKeepFailsAtItsReadBack) {
 }
 
 struct BatteryCase {
+    const char* name;
     int answer;    // what the programmer says; -1 does not parse
     int shown;     // on the battery gauge
     bool asked;    // the low-battery question comes
@@ -132,12 +133,14 @@ TEST_P(WriteBattery, LowOrUnknownLevelAsksWhetherToGoOn) {
     EXPECT_EQ(rig.line.writes.empty(), !c.written);
 }
 
-INSTANTIATE_TEST_SUITE_P(Levels, WriteBattery,
-                         ::testing::Values(BatteryCase{7, 7, false, Answer::No, true},
-                                           BatteryCase{2, 2, false, Answer::No, true},
-                                           BatteryCase{1, 1, true, Answer::No, false},
-                                           BatteryCase{1, 1, true, Answer::Yes, true},
-                                           BatteryCase{-1, 0, true, Answer::No, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Levels, WriteBattery,
+    ::testing::Values(BatteryCase{"Full", 7, 7, false, Answer::No, true},
+                      BatteryCase{"Two", 2, 2, false, Answer::No, true},
+                      BatteryCase{"OneRefused", 1, 1, true, Answer::No, false},
+                      BatteryCase{"OneAccepted", 1, 1, true, Answer::Yes, true},
+                      BatteryCase{"Unparsable", -1, 0, true, Answer::No, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WriteCommand, SingleGroupDeviceComparesAndWritesItsFirst128BytesOnly) {
     EditedDevice rig(factoryDevice("single group system", 128));
