@@ -356,6 +356,25 @@ TEST_F(MemoryMapLanguage, ReferencesThatFanOutStopAtTheBudget) {
     EXPECT_EQ(map.ReadMapValue("Fan3"), 64);     // a new operation, a new budget
 }
 
+TEST(MemoryMapReferenceBudget, CountsTheSubKeysAReferenceReads) {
+    std::string text = "[MAP]\nUsesLong=(out=Long)9\nUsesShort=(out=Short)9\n";
+    for (int i = 0; i < 1100; ++i) text += "Long_" + std::to_string(i) + "=(DISCARD)1\n";
+    text += "Long_1100=5\n";
+    for (int i = 0; i < 1000; ++i) text += "Short_" + std::to_string(i) + "=(DISCARD)1\n";
+    text += "Short_1000=6\n";
+    const auto reader = DescriptionReader::fromText(text);
+    MemoryImage image;
+    image.reset();
+    image.bytes()[5] = 5;
+    image.bytes()[6] = 6;
+    RecordingPrompter prompter;
+    const std::string section = "MAP";
+    MemoryMap map(reader, section, image, prompter);
+    EXPECT_EQ(map.ReadMapValue("Long"), 5);        // read by the caller: no budget
+    EXPECT_EQ(map.ReadMapValue("UsesLong"), -1);   // 1101 sub-keys through a reference
+    EXPECT_EQ(map.ReadMapValue("UsesShort"), 6);   // 1001 sub-keys and the reference itself
+}
+
 TEST_F(MemoryMapLanguage, AReferenceShowsItsOwnAddressMessage) {
     setBytes({{55, 5}});
     EXPECT_EQ(map.ReadMapValue("UsesBad"), 4);
