@@ -39,10 +39,11 @@ Commands:
       or give --yes.
 
   map read IMAGE (--key KEY | --entry TEXT) [--section NAME]
-      Prints the value of a memory-map key or entry text in a raw image (-1: no value).
+      Prints the value of a memory-map key or entry text in a raw image; -1 means no value
+      and gives exit status 1.
   map write IMAGE (--key KEY | --entry TEXT) VALUE [--section NAME]
-      Stores VALUE (decimal, or hexadecimal after $ or 0x) into IMAGE in place (whole banks) and
-      lists the addresses it stored.
+      Stores VALUE (decimal, or hexadecimal after $ or 0x) into IMAGE in place and lists the
+      addresses it stored. The file keeps its length unless a byte beyond it was stored.
   map text IMAGE --entry TEXT [--section NAME]
       Prints the text an entry locates (a date, the identification letters).
       NAME is a memory-map section of the description; by default the memory map of the model

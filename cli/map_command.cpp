@@ -80,7 +80,8 @@ int readText(CliEnvironment& environment, MemoryMap& map, const MapRequest& requ
     return kSuccess;
 }
 
-int writeValue(CliEnvironment& environment, MemoryMap& map, const MapRequest& request) {
+int writeValue(CliEnvironment& environment, MemoryMap& map, const MapRequest& request,
+               size_t originalSize) {
     const bool stored = request.key.empty() ? map.EncodeEntry(request.entry, request.value)
                                             : map.WriteMapValue(request.key, request.value);
     std::vector<size_t> changed;
@@ -88,8 +89,14 @@ int writeValue(CliEnvironment& environment, MemoryMap& map, const MapRequest& re
     for (size_t a = 0; stored && a < flags.size(); ++a) {
         if (flags[a]) changed.push_back(a);
     }
+    // The file keeps its length unless a stored byte lies beyond it; then it grows to whole banks.
+    const Bytes& image = map.image().bytes();
+    const size_t length =
+        !changed.empty() && changed.back() >= originalSize ? image.size() : originalSize;
     std::string error;
-    const bool saved = stored && writeImageFile(request.imageFile, map.image().bytes(), error);
+    const bool saved =
+        stored &&
+        writeImageFile(request.imageFile, Bytes(image.begin(), image.begin() + length), error);
     if (!saved) changed.clear();
 
     if (environment.options().json) {
@@ -138,7 +145,7 @@ int runMap(CliEnvironment& environment, CommandArguments& arguments) {
     }
     if (request.action == "read") return readValue(environment, map, request);
     if (request.action == "text") return readText(environment, map, request);
-    return writeValue(environment, map, request);
+    return writeValue(environment, map, request, bytes->size());
 }
 
 }  // namespace quorprog::cli

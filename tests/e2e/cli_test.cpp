@@ -252,7 +252,7 @@ TEST_F(CliTest, MapWriteStoresInPlaceAndListsTheAddresses) {
 }
 
 TEST_F(CliTest, MapOnAHandMadeImageNeedsItsSection) {
-    Bytes bytes(256, 0);
+    Bytes bytes(300, 0);  // not whole banks: a write keeps the file's length
     bytes[87] = 'G', bytes[88] = 'P', bytes[89] = 'E', bytes[90] = '"';
     writeFile("hand.bin", bytes);
 
@@ -269,6 +269,21 @@ TEST_F(CliTest, MapOnAHandMadeImageNeedsItsSection) {
         run({"map", "read", path("hand.bin"), "--entry", "88", "--section", "DEFAULTMAP2PART"});
     EXPECT_EQ(entry.status, 0);
     EXPECT_EQ(entry.out, "80\n");
+
+    const CliRun write = run({"map", "write", path("hand.bin"), "--entry", "200", "--section",
+                              "DEFAULTMAP2PART", "0x41"});
+    EXPECT_EQ(write.status, 0) << write.err;
+    EXPECT_EQ(write.out, "stored at 200\n");
+    const Bytes written = readFile("hand.bin");
+    ASSERT_EQ(written.size(), 300u);
+    EXPECT_EQ(written[200], 0x41);
+
+    // Addresses run to 255: nothing is stored and the file stays as it was.
+    const CliRun outside = run({"map", "write", path("hand.bin"), "--entry", "20,299", "--section",
+                                "DEFAULTMAP2PART", "1"});
+    EXPECT_EQ(outside.status, 1);
+    EXPECT_THAT(outside.err, HasSubstr("ERROR: Writing data byte on flash out of memory map!"));
+    EXPECT_EQ(readFile("hand.bin"), written);
 }
 
 TEST_F(CliTest, QvmPrintsTheFileUnderItsLayoutNames) {

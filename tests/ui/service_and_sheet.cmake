@@ -3,8 +3,16 @@ find_package(Qt6 REQUIRED COMPONENTS Test)
 
 quorprog_test(NAME service_tests
     SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/qt_application.cpp
         ${CMAKE_CURRENT_LIST_DIR}/service_changes_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/service_data_dialog_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/service_password_test.cpp
     LIBRARIES quorprog_ui Qt6::Test
+    QT)
+
+quorprog_test(NAME frequency_sheet_tests
+    SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/qt_application.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/frequency_sheet_test.cpp
+    LIBRARIES quorprog_ui
     QT)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,9 +20,6 @@ namespace quorprog {
 namespace {
 
 using test_support::DualGroupDevice;
-
-const auto* const kQtApplication =
-    ::testing::AddGlobalTestEnvironment(new test_support::QtApplicationEnvironment);
 
 QStringList itemsOf(const QComboBox* list) {
     QStringList items;
@@ -186,8 +184,8 @@ TEST_F(ServiceDataDialogTest, WrongPasswordNeverOpensTheServiceData) {
     runServiceMode(nullptr, device.prompter, device.table, device.map, 0, recordingDisplay());
 
     EXPECT_FALSE(serviceDialogShown);
-    ASSERT_EQ(device.prompter.messages.size(), 1u);
-    EXPECT_EQ(device.prompter.messages[0].caption, "error");
+    ASSERT_EQ(device.prompter.boxes.size(), 1u);
+    EXPECT_EQ(device.prompter.boxes[0].caption, "error");
 }
 
 }  // namespace

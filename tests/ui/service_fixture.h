@@ -1,8 +1,5 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <string>
 #include <vector>
 
@@ -11,42 +8,9 @@
 #include "description/description_reader.h"
 #include "description/memory_image.h"
 #include "description/memory_map.h"
-#include "seams/prompter.h"
+#include "recording_prompter.h"
 
 namespace quorprog::test_support {
-
-// Widgets need an application object; one lives for the whole test program.
-class QtApplicationEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "quorprog-ui-test";
-        static char* argv[] = {name, nullptr};
-        app_ = new QApplication(argc, argv);
-    }
-    void TearDown() override { delete app_; }
-
-  private:
-    QApplication* app_ = nullptr;
-};
-
-struct RecordedMessage {
-    std::string text;
-    std::string caption;
-};
-
-// Answers every message box with OK and remembers what it was shown.
-class RecordingPrompter : public Prompter {
-  public:
-    Answer message(const std::string& text, const std::string& caption, Buttons, Icon) override {
-        messages.push_back({text, caption});
-        return Answer::Ok;
-    }
-    void beep() override { ++beeps; }
-
-    std::vector<RecordedMessage> messages;
-    int beeps = 0;
-};
 
 // A dual-group transmitter of the built-in description as partition set-up leaves it after a
 // read: 16 channels per group on a 12.5 kHz step, range 470-790 MHz, both options on group 0.
@@ -90,7 +54,7 @@ class DualGroupDevice {
         *option.Choices = std::move(choices);
     }
 
-    RecordingPrompter prompter;
+    testing::RecordingPrompter prompter;
     DescriptionReader description;
     ChannelTable table;
     MemoryImage image;

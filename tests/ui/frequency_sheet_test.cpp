@@ -1,0 +1,280 @@
+#include "files/frequency_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "files/frequency_sheet_layout.h"
+#include "files/print_sheet.h"
+#include "recording_prompter.h"
+#include "seams/clock.h"
+
+namespace quorprog {
+namespace {
+
+using testing::RecordingPrompter;
+
+const char* const kToneNames[] = {"none", "91.5 Hz", "94.8 Hz", "97.4 Hz"};
+
+// A plan with one group per entry of channelCounts: even groups transmitters, odd ones receivers;
+// channel c of group r on 470 MHz + (r, c) steps, subtones cycling through kToneNames.
+ChannelTable planWithGroups(const std::vector<uint32_t>& channelCounts) {
+    ChannelTable table;
+    table.PartitionCount = static_cast<uint32_t>(channelCounts.size());
+    table.MemoryMapName = "DEFAULTMAP2PART";
+    table.allocatePartitions(table.PartitionCount);
+    for (uint32_t r = 0; r < table.PartitionCount; ++r) {
+        table.allocateChannels(r, channelCounts[r]);
+        table.IsReceiver[r] = r % 2;
+        table.MinFreq[r] = 470000;
+        table.MaxFreq[r] = 790000;
+        for (const char* name : kToneNames) {
+            table.SubtoneTables.AddSubtone(static_cast<int32_t>(r), name, 0);
+        }
+        for (uint32_t c = 0; c < channelCounts[r]; ++c) {
+            table.Frequency[r][c] = 470000.0f + 1000.0f * static_cast<float>(r) + 12.5f * c;
+            table.SubtoneIndex[r][c] = static_cast<uint8_t>(c % 4);
+        }
+    }
+    return table;
+}
+
+std::string run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(30000)) << program.toStdString();
+    EXPECT_EQ(process.exitCode(), 0) << program.toStdString();
+    return process.readAllStandardOutput().toStdString();
+}
+
+// Prints sheets to PDF and reads them back with the poppler tools. The files stay in the build
+// folder, so the last run's sheets can be looked at.
+class FrequencySheetTest : public ::testing::Test {
+  protected:
+    QString printToPdf(const ChannelTable& table, const QString& name) {
+        const QString folder = QUORPROG_BINARY_DIR "/frequency_sheets";
+        QDir().mkpath(folder);
+        const QString path = folder + "/" + name + ".pdf";
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        FrequencySheet(table, texts, frequencySheetDate(clock), frequencySheetLogo())
+            .print(printer);
+        return path;
+    }
+
+    int pageCount(const QString& pdf) {
+        static const QRegularExpression pages(R"(Pages:\s+(\d+))");
+        const auto match = pages.match(QString::fromStdString(run("pdfinfo", {pdf})));
+        return match.hasMatch() ? match.captured(1).toInt() : -1;
+    }
+    std::string pageText(const QString& pdf, int page) {
+        const QString number = QString::number(page);
+        return run("pdftotext", {"-layout", "-f", number, "-l", number, pdf, "-"});
+    }
+    // Top edges of every word `word` on the page, in PDF points, in reading order.
+    std::vector<double> wordTops(const QString& pdf, int page, const QString& word) {
+        const QString number = QString::number(page);
+        const QString html = QString::fromStdString(
+            run("pdftotext", {"-bbox", "-f", number, "-l", number, pdf, "-"}));
+        const QRegularExpression pattern(R"re(<word xMin="[\d.]+" yMin="([\d.]+)"[^>]*>)re" +
+                                         QRegularExpression::escape(word) + "</word>");
+        std::vector<double> tops;
+        for (auto it = pattern.globalMatch(html); it.hasNext();) {
+            tops.push_back(it.next().captured(1).toDouble());
+        }
+        return tops;
+    }
+
+    LocalTexts texts;
+    FixedClock clock{CalendarDate{2026, 12, 6}};
+};
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+struct PagingCase {
+    uint32_t groups;
+    int pages;
+};
+
+class SheetPagingTest : public FrequencySheetTest,
+                        public ::testing::WithParamInterface<PagingCase> {};
+
+TEST_P(SheetPagingTest, TwoGroupsShareAPage) {
+    const QString pdf = printToPdf(planWithGroups(std::vector<uint32_t>(GetParam().groups, 16)),
+                                   QString("groups_%1").arg(GetParam().groups));
+    ASSERT_EQ(pageCount(pdf), GetParam().pages);
+    for (int page = 1; page <= GetParam().pages; ++page) {
+        const std::string text = pageText(pdf, page);
+        EXPECT_TRUE(contains(text, "Frequency allocation sheet")) << "page " << page;
+        EXPECT_TRUE(contains(text, "06/12/2026")) << "page " << page;
+        EXPECT_TRUE(contains(text, "Quorvel Audio Systems")) << "page " << page;
+    }
+    const std::string last = pageText(pdf, GetParam().pages);
+    const uint32_t lastGroup = GetParam().groups - 1;
+    EXPECT_TRUE(contains(last, "Group " + std::to_string(lastGroup) + ":"));
+    EXPECT_EQ(contains(last, "Group " + std::to_string(lastGroup - 1) + ":"), lastGroup % 2 == 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Groups, SheetPagingTest,
+                         ::testing::Values(PagingCase{1, 1}, PagingCase{2, 1}, PagingCase{3, 2}),
+                         [](const auto& info) { return std::to_string(info.param.groups); });
+
+TEST_F(FrequencySheetTest, BoxesListChannelsFrequenciesSubtonesAndRange) {
+    ChannelTable table = planWithGroups({16, 16});
+    table.Frequency[0][5] = 0.0f;   // an empty channel
+    table.SubtoneIndex[1][2] = 23;  // beyond the group's subtone list: no name
+    table.MaxFreq[1] = 865500;
+    const std::string text = pageText(printToPdf(table, "contents"), 1);
+
+    EXPECT_TRUE(contains(text, "Group 0: Transmitter"));
+    EXPECT_TRUE(contains(text, "Group 1: Receiver"));
+    EXPECT_TRUE(contains(text, "CH"));
+    EXPECT_TRUE(contains(text, "frequency (kHz)"));
+    EXPECT_TRUE(contains(text, "subtone"));
+    EXPECT_TRUE(contains(text, "470012.5"));
+    EXPECT_TRUE(contains(text, "471187.5"));  // group 1, channel 0F
+    EXPECT_TRUE(contains(text, "0.0"));
+    EXPECT_FALSE(contains(text, "470062.5")) << "channel 05 was emptied";
+    EXPECT_TRUE(contains(text, "97.4 Hz"));
+    EXPECT_TRUE(contains(text, "Range: 470.000 - 790.000"));
+    EXPECT_TRUE(contains(text, "Range: 470.000 - 865.500"));
+    static const QRegularExpression emptyChannelRow(R"(\b05\s+0\.0\s+91\.5 Hz)");
+    EXPECT_TRUE(emptyChannelRow.match(QString::fromStdString(text)).hasMatch()) << text;
+}
+
+TEST_F(FrequencySheetTest, BoxesOfAPageAreEquallyTallForTheLongerGroup) {
+    const QString mixed = printToPdf(planWithGroups({16, 8}), "channels_16_8");
+    const QString full = printToPdf(planWithGroups({16, 16}), "channels_16_16");
+
+    // Every box ends at the same height above the footer, so equal tops mean equal heights.
+    const std::vector<double> mixedTops = wordTops(mixed, 1, "Group");
+    const std::vector<double> fullTops = wordTops(full, 1, "Group");
+    ASSERT_EQ(mixedTops.size(), 2u);
+    ASSERT_EQ(fullTops.size(), 2u);
+    EXPECT_NEAR(mixedTops[0], mixedTops[1], 0.5);
+    EXPECT_NEAR(mixedTops[0], fullTops[0], 0.5);
+    EXPECT_EQ(wordTops(mixed, 1, "0F").size(), 1u);
+    EXPECT_EQ(wordTops(mixed, 1, "07").size(), 2u);
+}
+
+TEST_F(FrequencySheetTest, LongGroupsStayBelowTheTitleWithEveryChannel) {
+    const QString pdf = printToPdf(planWithGroups({48, 40}), "channels_48_40");
+    const std::vector<double> titleTops = wordTops(pdf, 1, "allocation");
+    const std::vector<double> groupTops = wordTops(pdf, 1, "Group");
+    ASSERT_EQ(titleTops.size(), 1u);
+    ASSERT_EQ(groupTops.size(), 2u);
+    EXPECT_GT(groupTops[0], titleTops[0] + 20.0);  // a unit is about 28 points on A4
+    EXPECT_NEAR(groupTops[0], groupTops[1], 0.5);
+    EXPECT_EQ(wordTops(pdf, 1, "2F").size(), 1u);
+    EXPECT_EQ(wordTops(pdf, 1, "27").size(), 2u);
+    const std::vector<double> lastRows = wordTops(pdf, 1, "2E");
+    ASSERT_EQ(lastRows.size(), 1u);
+    EXPECT_LT(wordTops(pdf, 1, "2D")[0], lastRows[0]) << "rows overlap";
+}
+
+TEST_F(FrequencySheetTest, GroupNumbersAreHexadecimal) {
+    const QString pdf = printToPdf(planWithGroups(std::vector<uint32_t>(11, 4)), "groups_11");
+    ASSERT_EQ(pageCount(pdf), 6);
+    EXPECT_TRUE(contains(pageText(pdf, 5), "Group 9: Receiver"));
+    EXPECT_TRUE(contains(pageText(pdf, 6), "Group A: Transmitter"));
+}
+
+TEST_F(FrequencySheetTest, PrintsInTheCurrentLanguage) {
+    texts.setCurrentLanguage(1);
+    const std::string text = pageText(printToPdf(planWithGroups({2, 2}), "italiano"), 1);
+    EXPECT_TRUE(contains(text, "Tabella di allocazione delle frequenze"));
+    EXPECT_TRUE(contains(text, "Gruppo 1: Ricevitore"));
+    EXPECT_TRUE(contains(text, "Gamma: 470.000 - 790.000"));
+    EXPECT_TRUE(contains(text, "frequenza (kHz)"));
+}
+
+TEST_F(FrequencySheetTest, JobCarriesTheSheetTitle) {
+    const std::string info = run("pdfinfo", {printToPdf(planWithGroups({1}), "job_title")});
+    EXPECT_TRUE(contains(info, "Quorvel Programmer Frequency Sheet")) << info;
+}
+
+TEST_F(FrequencySheetTest, PaintsOnAnImageToo) {
+    const ChannelTable table = planWithGroups({16, 8});
+    const FrequencySheet sheet(table, texts, frequencySheetDate(clock), frequencySheetLogo());
+    QImage page(496, 702, QImage::Format_RGB32);  // A4 at 60 dpi
+    page.setDotsPerMeterX(2362);
+    page.setDotsPerMeterY(2362);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        sheet.paintPage(painter, page.width(), page.height(), 0);
+    }
+    const SheetUnits units = sheetUnits(page.width(), page.height());
+    const int barY = logoBottom(units) - 1;
+    EXPECT_EQ(page.pixelColor(units.W / 2 + 5 * units.m, barY), QColor(255, 0, 0));
+    EXPECT_EQ(page.pixelColor(units.W / 2, units.H - 2 * units.u - 1), QColor(255, 0, 0));
+    // The grey title band of the right-hand box.
+    const GroupBoxGeometry right = groupBoxGeometry(units, table.FrequencyCount, 1);
+    EXPECT_EQ(page.pixelColor(right.right - units.m, right.top + units.u / 2),
+              QColor(233, 233, 233));
+}
+
+TEST(FrequencySheetLayoutTest, PairsShareTheTallerHeightAndTheLastGroupStandsAlone) {
+    const SheetUnits units = sheetUnits(4961, 7016);  // A4 at 600 dpi
+    EXPECT_EQ(units.m, 236);
+    EXPECT_EQ(units.u, 237);
+    const std::vector<uint32_t> counts = {8, 16, 4};
+    const GroupBoxGeometry left = groupBoxGeometry(units, counts, 0);
+    const GroupBoxGeometry right = groupBoxGeometry(units, counts, 1);
+    const GroupBoxGeometry alone = groupBoxGeometry(units, counts, 2);
+    EXPECT_EQ(left.height, 16 * 237);  // (0.75 * 16 + 4) u
+    EXPECT_EQ(right.height, left.height);
+    EXPECT_EQ(left.top + left.height, 7015 - 4 * 237);
+    EXPECT_EQ(alone.height, 7 * 237);
+    EXPECT_EQ(alone.left, 236);
+    EXPECT_EQ(right.left, (4960 + 236) / 2);
+    EXPECT_EQ(right.right, static_cast<int>(right.left + 4960 / 2 - 1.5 * 236));
+}
+
+TEST(PrintFrequencySheetTest, RefusesBeforeADeviceWasRead) {
+    RecordingPrompter prompter;
+    const LocalTexts texts;
+    const FixedClock clock{CalendarDate{2026, 12, 6}};
+    const MemoryImage noImage;
+    printFrequencySheet(nullptr, noImage, planWithGroups({16}), texts, prompter, clock);
+    ASSERT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_EQ(prompter.boxes[0].text,
+              "Please connect you wireless device and read data before to do this action!");
+    EXPECT_EQ(prompter.boxes[0].caption, "WARNING");
+}
+
+TEST(PrintFrequencySheetTest, AsksForThePrinterWithEveryOptionOff) {
+    RecordingPrompter prompter;
+    const LocalTexts texts;
+    const FixedClock clock{CalendarDate{2026, 12, 6}};
+    MemoryImage image;
+    image.reset();
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        asked = true;
+        EXPECT_EQ(dialog->options(), QAbstractPrintDialog::PrintDialogOptions());
+        dialog->reject();
+    });
+    printFrequencySheet(nullptr, image, planWithGroups({16}), texts, prompter, clock);
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(prompter.boxes.empty());
+}
+
+}  // namespace
+}  // namespace quorprog
