@@ -52,7 +52,8 @@ QFont sheetFont(SheetFont kind, double scale) {
     return font;
 }
 
-QString printf1(const char* format, double value) {
+// One number in a printf format; the decimal point follows the C locale the application runs in.
+QString formatNumber(const char* format, double value) {
     char text[64];
     std::snprintf(text, sizeof text, format, value);
     return QString::fromUtf8(text);
@@ -157,7 +158,7 @@ void paintGroupBox(PageCanvas& canvas, const SheetUnits& units, const ChannelTab
     const auto group = static_cast<int32_t>(r);
     for (uint32_t c = 0; c < table.FrequencyCount[r]; ++c) {
         canvas.centredText(columns[0], y, channelNumber(c), kWhite);
-        canvas.centredText(columns[1], y, printf1("%0.1f", table.Frequency[r][c]), kWhite);
+        canvas.centredText(columns[1], y, formatNumber("%0.1f", table.Frequency[r][c]), kWhite);
         canvas.centredText(columns[2], y,
                            QString::fromStdString(
                                table.SubtoneTables.SubtoneName(group, table.SubtoneIndex[r][c])),
@@ -167,8 +168,9 @@ void paintGroupBox(PageCanvas& canvas, const SheetUnits& units, const ChannelTab
 
     canvas.setFont(SheetFont::Heading);
     y = static_cast<int>(y + 0.25 * u);
-    const QString range = text(text::kRange) + ": " + printf1("%0.3f", table.MinFreq[r] * 0.001) +
-                          " - " + printf1("%0.3f", table.MaxFreq[r] * 0.001);
+    const QString range = text(text::kRange) + ": " +
+                          formatNumber("%0.3f", table.MinFreq[r] * 0.001) + " - " +
+                          formatNumber("%0.3f", table.MaxFreq[r] * 0.001);
     canvas.text(xc + m / 2, y, range, kWhite);
 }
 
