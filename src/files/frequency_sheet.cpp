@@ -52,7 +52,8 @@ QFont sheetFont(SheetFont kind, double scale) {
     return font;
 }
 
-// One number in a printf format; the decimal point follows the C locale the application runs in.
+// One number in a printf format; the C library formats it, with the system decimal separator
+// that the application has set its locale to.
 QString formatNumber(const char* format, double value) {
     char text[64];
     std::snprintf(text, sizeof text, format, value);
