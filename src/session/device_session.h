@@ -65,7 +65,9 @@ class DeviceSession {
 
     // The write command: the check read, the comparison of every unchanged byte, the battery
     // question, the date stamp and every changed byte written and read back. Ends with the
-    // success or failure message; true on success. The changed flags stay set.
+    // success or failure message; true on success. The changed flags stay set. A changed byte
+    // at or beyond the memory size could never reach the device, so such a write fails before
+    // any byte is sent rather than report a success it did not achieve.
     bool write(ProgrammerLink& link, const BatteryDisplay& showBattery = {});
 
     enum class LoadMode {
