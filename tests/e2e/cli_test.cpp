@@ -158,6 +158,18 @@ TEST_F(CliTest, ReadSavesTheWholeBankAndPrintsThePlan) {
     EXPECT_THAT(std::string(trace.begin(), trace.end()), HasSubstr("D 64"));
 }
 
+TEST_F(CliTest, ReadOfAnUnknownDeviceFailsAndSavesNothing) {
+    const auto emulator = serveDevice(Bytes(256, 0xFF));
+
+    const CliRun result = run({"read", "-o", path("read.bin")});
+
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_THAT(result.err, HasSubstr("ERROR: Memory communication failure!\nCheck cable and "
+                                      "connections, then retry!\n"));
+    EXPECT_FALSE(QFile::exists(path("read.bin")));
+}
+
 // A channel file with the factory plan of the dual-group model, every frequency moved up.
 ChannelFile shiftedPlan(int32_t offsetKHz) {
     DecodedImage factory(factoryImage("dual group system"));
