@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "service/dialog_geometry.h"
 #include "service/service_items.h"
@@ -42,6 +43,7 @@ TformService::TformService(ChannelTable& table, MemoryMap& map, uint32_t group,
     setObjectName("formService");
     setWindowTitle("SERVICE DATA");
     setFixedSize(clientSizeForOuter(542, 257));
+    useClassicDialogFont(*this);
 
     placeLabel(this, "Label1", "Step / XTAL Divider", 16, 32);
     listXTALDividers = placeList(this, dividerItems(table_, group_), 128, 28, 145);
@@ -55,7 +57,8 @@ TformService::TformService(ChannelTable& table, MemoryMap& map, uint32_t group,
                                  "USERS ONLY and shouldn't be modified! ",
                                  16, 152);
     warning->setWordWrap(true);
-    warning->setGeometry(16, 152, 254, 26);
+    // Two lines in the classic font; a wider font must not cut the warning short.
+    warning->setGeometry(16, 152, 254, std::max(26, warning->heightForWidth(254)));
 
     btnOK = placeButton(this, "btnOK", "OK", 72);
     btnCancel = placeButton(this, "btnCancel", "Cancel", 167);

@@ -14,6 +14,7 @@ TformServicePassword::TformServicePassword(Prompter& prompter, QWidget* parent)
     setObjectName("formServicePassword");
     setWindowTitle("Service Password");
     setFixedSize(clientSizeForOuter(296, 104));
+    useClassicDialogFont(*this);
 
     Label1 = placeLabel(this, "Label1", "Please enter password to access the service mode:", 8, 8);
 
