@@ -10,12 +10,13 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
-#include <cmath>
+#include <clocale>
 #include <string>
 #include <vector>
 
 #include "files/frequency_sheet_layout.h"
 #include "files/print_sheet.h"
+#include "files/system_date_separator.h"
 #include "recording_prompter.h"
 #include "seams/clock.h"
 
@@ -61,6 +62,9 @@ std::string run(const QString& program, const QStringList& arguments) {
 // folder, so the last run's sheets can be looked at.
 class FrequencySheetTest : public ::testing::Test {
   protected:
+    // The expected numbers below are written with a decimal point, whatever the machine's locale.
+    void SetUp() override { std::setlocale(LC_NUMERIC, "C"); }
+
     QString printToPdf(const ChannelTable& table, const QString& name) {
         const QString folder = QUORPROG_BINARY_DIR "/frequency_sheets";
         QDir().mkpath(folder);
@@ -117,10 +121,12 @@ TEST_P(SheetPagingTest, TwoGroupsShareAPage) {
     const QString pdf = printToPdf(planWithGroups(std::vector<uint32_t>(GetParam().groups, 16)),
                                    QString("groups_%1").arg(GetParam().groups));
     ASSERT_EQ(pageCount(pdf), GetParam().pages);
+    const char separator = systemDateSeparator();
+    const std::string today = std::string("06") + separator + "12" + separator + "2026";
     for (int page = 1; page <= GetParam().pages; ++page) {
         const std::string text = pageText(pdf, page);
         EXPECT_TRUE(contains(text, "Frequency allocation sheet")) << "page " << page;
-        EXPECT_TRUE(contains(text, "06/12/2026")) << "page " << page;
+        EXPECT_TRUE(contains(text, today)) << "page " << page;
         EXPECT_TRUE(contains(text, "Quorvel Audio Systems")) << "page " << page;
     }
     const std::string last = pageText(pdf, GetParam().pages);
