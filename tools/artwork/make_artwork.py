@@ -123,21 +123,21 @@ def icon_help(canvas, cx, cy):
     canvas.fill(circle(cx, cy + 7.2, 1.8), WHITE)
 
 
-def transfer_icon(canvas, cx, cy, downwards):
+def transfer_icon(canvas, cx, cy, downwards, k=1.2):
     """A memory chip with an arrow: into the computer (read) or into the device (write)."""
-    chip = rounded_rect(cx - 9, cy - 9, cx + 9, cy + 5, 2)
-    pins = [[(cx + dx, cy - 12), (cx + dx, cy + 8)] for dx in (-6, -2, 2, 6)]
-    canvas.fill(strokes(pins, 1.6), UMBER, (cx - 8, cy - 13, cx + 8, cy + 9))
+    chip = rounded_rect(cx - 9 * k, cy - 8 * k, cx + 9 * k, cy + 6 * k, 2 * k)
+    pins = [[(cx + dx * k, cy - 11 * k), (cx + dx * k, cy + 9 * k)] for dx in (-6, -2, 2, 6)]
+    canvas.fill(strokes(pins, 1.6 * k), UMBER, (cx - 9 * k, cy - 13 * k, cx + 9 * k, cy + 11 * k))
     canvas.fill(chip, BROWN)
-    canvas.fill(circle(cx - 5.5, cy - 5.5, 1.3), hex_colour("C89A55"))
-    tip, tail = (cy + 13, cy - 3) if downwards else (cy - 15, cy + 1)
-    arrow_x = cx + 16
-    canvas.fill(strokes([[(arrow_x, tail), (arrow_x, tip)]], 3.4), AMBER,
-                (arrow_x - 3, cy - 16, arrow_x + 3, cy + 14))
-    head = 5.5 if downwards else -5.5
-    canvas.fill(polygon([(arrow_x - 6, tip - head), (arrow_x + 6, tip - head),
+    canvas.fill(circle(cx - 5.5 * k, cy - 4.5 * k, 1.3 * k), hex_colour("C89A55"))
+    arrow_x = cx + 17 * k
+    tip, tail = (cy + 10 * k, cy - 9 * k) if downwards else (cy - 11 * k, cy + 8 * k)
+    head = 5 * k if downwards else -5 * k
+    canvas.fill(strokes([[(arrow_x, tail), (arrow_x, tip - head)]], 3.4 * k), AMBER,
+                (arrow_x - 4 * k, cy - 14 * k, arrow_x + 4 * k, cy + 14 * k))
+    canvas.fill(polygon([(arrow_x - 6 * k, tip - head), (arrow_x + 6 * k, tip - head),
                          (arrow_x, tip + head * 0.35)]), AMBER,
-                (arrow_x - 7, cy - 18, arrow_x + 7, cy + 17))
+                (arrow_x - 7 * k, cy - 16 * k, arrow_x + 7 * k, cy + 16 * k))
 
 
 def toolbar_button(icon):
@@ -148,7 +148,7 @@ def toolbar_button(icon):
 
 def transfer_button(downwards):
     canvas = button_face(145, 65)
-    transfer_icon(canvas, 64, 17, downwards)
+    transfer_icon(canvas, 62, 18.5, downwards)
     return canvas
 
 
