@@ -17,6 +17,15 @@ namespace quorprog {
 // another byte image is passed; the changed flags set are always those of the main image.
 // Reads give -1 (or the empty text) and writes false on failure; address errors are reported
 // through the Prompter ("Reading/Writing data byte on flash out of memory map!", caption "ERROR").
+//
+// Where the language leaves a choice: a division by zero fails the read (-1) or the write (false,
+// nothing stored, since encode groups run before any store); -2147483648 / -1 gives -2147483648;
+// bits named beyond the 32nd add nothing to a value read (a write gives them the repeated sign);
+// bit digits 8 and 9 make the element invalid (no message); a BCD field of more than 31 bytes fails
+// to read and to write; an address beyond the end of a smaller image passed in counts as outside
+// the map (message), and an empty image passed in counts as no image. WriteEntryText with no image
+// is false even for an empty entry. Entries are parsed afresh at every call (no cache), so an edited
+// description file is followed.
 class MemoryMap {
 public:
     MemoryMap(const DescriptionReader& description, const std::string& section,
