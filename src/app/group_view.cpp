@@ -49,7 +49,10 @@ QTableWidgetItem* newItem(const QTableWidget& grid, int column) {
 
 GroupView::GroupView(const MainWindowControls& controls, DeviceSession& session,
                            const LocalTexts& texts)
-    : controls_(controls), session_(session), texts_(texts) {}
+    : controls_(controls), session_(session), texts_(texts) {
+    // The channel numbers fill their narrow column; an ellipsis would replace them.
+    controls_.Grid->setTextElideMode(Qt::ElideNone);
+}
 
 int GroupView::currentGroup() const {
     const int g = controls_.spinGroup->value();

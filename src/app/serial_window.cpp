@@ -1,5 +1,6 @@
 #include "app/serial_window.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -68,6 +69,9 @@ void TformSerial::show() {
             move(screen->availableGeometry().center() - rect().center());
         }
         QDialog::show();
+        // The link blocks the event loop from here on; without this one pass the window system
+        // would never get to map the window, and nothing of it would be seen.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     repaint();
 }
