@@ -9,6 +9,7 @@ target_sources(quorprog_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/main_window_commands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/programmer_selection.cpp
     ${CMAKE_CURRENT_LIST_DIR}/serial_window.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/toolbar_commands.cpp
 )
 
 # The channel step of the grid's arrows has no screen meaning: it belongs to the core.

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/serial_window.h"
 #include "programmer/settings_port_map.h"
+#include "service/service_mode.h"
 
 namespace quorprog {
 
@@ -23,7 +24,10 @@ MainWindowCommands::MainWindowCommands(TformMain& window)
       grid_(new GridEditor(this, window, window.controls(), session_, display_, window.prompter(),
                            window.texts())),
       device_(new DeviceCommands(this, window.controls(), session_, link_, *grid_,
-                                 window.prompter(), window.texts())) {
+                                 window.prompter(), window.texts())),
+      toolbar_(new ToolbarCommands(this, window, window.controls(), session_, window.prompter(),
+                                   window.texts(), clock_)) {
+    grid_->setServiceKey([this] { openServiceMode(); });
     window.installEventFilter(this);
     // A language switch redraws the group information only when there is a device to show.
     window.setGroupInfoRefresh([this] {
@@ -33,6 +37,13 @@ MainWindowCommands::MainWindowCommands(TformMain& window)
 
 MainWindowCommands::~MainWindowCommands() {
     window_.setGroupInfoRefresh({});
+}
+
+void MainWindowCommands::openServiceMode() {
+    const GroupViewHooks hooks{[this] { grid_->frequencyCommit(-1); },
+                               [this] { display_.ShowGroupInfo(); }};
+    runServiceMode(&window_, window_.prompter(), session_.table(), session_.memoryMap(),
+                   display_.currentGroup(), hooks);
 }
 
 bool MainWindowCommands::eventFilter(QObject* object, QEvent* event) {

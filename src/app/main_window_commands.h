@@ -7,6 +7,7 @@
 #include "app/grid_editor.h"
 #include "app/group_view.h"
 #include "app/programmer_selection.h"
+#include "app/toolbar_commands.h"
 #include "programmer/programmer_link.h"
 #include "programmer/qt_serial_line.h"
 #include "seams/clock.h"
@@ -19,7 +20,7 @@ class TformSerial;
 
 // What the main window owns for its commands, for the whole run: the serial progress window, the
 // programmer link on the real serial line, the device session, and the handlers of the programmer
-// list, the channel grid and the read and write buttons. The window constructs it once its
+// list, the channel grid, the read and write buttons, the toolbar and the service key. The window constructs it once its
 // start-up is done.
 class MainWindowCommands : public QObject {
     Q_OBJECT
@@ -36,6 +37,9 @@ class MainWindowCommands : public QObject {
     bool eventFilter(QObject* object, QEvent* event) override;
 
   private:
+    // Ctrl+S in the grid: the service password, then the service data dialog on the group shown.
+    void openServiceMode();
+
     TformMain& window_;
     SystemClock clock_;
     TformSerial* formSerial_;  // a window of its own, owned by the main window
@@ -46,6 +50,7 @@ class MainWindowCommands : public QObject {
     ProgrammerSelection* selection_;
     GridEditor* grid_;
     DeviceCommands* device_;
+    ToolbarCommands* toolbar_;
     bool shown_ = false;
 };
 

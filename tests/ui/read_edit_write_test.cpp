@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
 #include <QProcess>
 #include <QProgressBar>
 #include <QRegularExpression>
@@ -96,6 +101,15 @@ class ReadEditWrite : public ::testing::Test {
 
     const MainWindowControls& controls() const { return window_->controls(); }
 
+    // Shows the window, waits for the programmer search and reads the device.
+    void readDevice() {
+        startWindow().show();
+        QTRY_COMPARE_WITH_TIMEOUT(controls().listProgrammers->count(), 1, kWaitMs);
+        QTest::mouseClick(controls().imgRead, Qt::LeftButton);
+        ASSERT_TRUE(controls().Grid->isEnabled());
+        prompter_.messages.clear();
+    }
+
     QTemporaryDir root_;
     QProcess emulator_;
     QByteArray device_;
@@ -168,6 +182,44 @@ TEST_F(ReadEditWrite, AnEditedFrequencyReachesTheDeviceWithTheDateAndNothingElse
         const QString stamped = QString::fromStdString(writtenMap.ReadEntryText(entry));
         EXPECT_TRUE(date.match(stamped).hasMatch()) << "group " << p << ": " << stamped.toStdString();
     }
+}
+
+// Runs `act` on the next modal dialog once it is up (the dialogs block in their own loops).
+void whenModalDialogOpens(std::function<void(QWidget&)> act) {
+    QTimer::singleShot(50, [act = std::move(act)] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog) {
+            whenModalDialogOpens(act);
+            return;
+        }
+        act(*dialog);
+    });
+}
+
+TEST_F(ReadEditWrite, CtrlSInTheGridOpensTheServiceModeOnTheGroupShown) {
+    readDevice();
+    controls().spinGroup->setValue(1);
+    controls().Grid->setCurrentCell(2, 2);
+
+    QString passwordTitle;
+    QString dataTitle;
+    whenModalDialogOpens([&](QWidget& password) {
+        passwordTitle = password.windowTitle();
+        password.findChild<QLineEdit*>("editPassword")->setText("OrchardLantern");
+        whenModalDialogOpens([&](QWidget& data) {
+            dataTitle = data.windowTitle();
+            // 12800 / 2560: a 5 kHz step.
+            data.findChild<QComboBox*>("listXTALDividers")->setCurrentIndex(2);
+            QTest::mouseClick(data.findChild<QPushButton*>("btnOK"), Qt::LeftButton);
+        });
+        QTest::mouseClick(password.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    });
+    QTest::keyClick(controls().Grid, Qt::Key_S, Qt::ControlModifier);
+
+    EXPECT_EQ(passwordTitle, "Service Password");
+    EXPECT_EQ(dataTitle, "SERVICE DATA");
+    EXPECT_EQ(controls().labelStepValue->text(), "5.000 kHz");
+    EXPECT_EQ(controls().spinGroup->value(), 1);
 }
 
 TEST_F(ReadEditWrite, ReadingWithoutAProgrammerAsksForOne) {
