@@ -57,10 +57,15 @@ TEST_F(MainWindowFiles, EndsWithAMessageAndNoWindowWhenTheDescriptionCannotBeWri
 }
 
 struct SavedLanguage {
+    const char* name;
     const char* saved;  // nullptr: no settings file
     int language;
     const char* groupCaption;
 };
+
+void PrintTo(const SavedLanguage& saved, std::ostream* out) {
+    *out << saved.name;
+}
 
 class StartLanguage : public ShellFixture, public ::testing::WithParamInterface<SavedLanguage> {};
 
@@ -73,11 +78,16 @@ TEST_P(StartLanguage, SavedIndexOutsideTheListStartsInEnglish) {
               GetParam().language == 1 ? "ATTENZIONE" : "WARNING");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, StartLanguage,
-    ::testing::Values(SavedLanguage{"1", 1, "Gruppo"}, SavedLanguage{"0", 0, "Group"},
-                      SavedLanguage{"2", 0, "Group"}, SavedLanguage{"-1", 0, "Group"},
-                      SavedLanguage{"italian", 0, "Group"}, SavedLanguage{nullptr, 0, "Group"}));
+INSTANTIATE_TEST_SUITE_P(Settings, StartLanguage,
+                         ::testing::Values(SavedLanguage{"Italian", "1", 1, "Gruppo"},
+                                           SavedLanguage{"English", "0", 0, "Group"},
+                                           SavedLanguage{"BeyondTheList", "2", 0, "Group"},
+                                           SavedLanguage{"Negative", "-1", 0, "Group"},
+                                           SavedLanguage{"NotANumber", "italian", 0, "Group"},
+                                           SavedLanguage{"NoSettingsFile", nullptr, 0, "Group"}),
+                         [](const ::testing::TestParamInfo<SavedLanguage>& info) {
+                             return info.param.name;
+                         });
 
 TEST_F(MainWindowFiles, ExitAsksFirstAndClosesOnlyOnYes) {
     TformMain& form = start();

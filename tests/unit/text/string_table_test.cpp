@@ -14,6 +14,10 @@ struct TextCase {
     const char* expected;
 };
 
+void PrintTo(const TextCase& c, std::ostream* out) {
+    *out << c.englishId << " in " << c.language;
+}
+
 class BuiltInTextTest : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(BuiltInTextTest, FindsTheTextOfTheLanguage) {
@@ -38,7 +42,12 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{text::kChannelStep, 1, "Canalizzazione"},
         // No third language, and nothing outside the 48 texts of a language.
         TextCase{text::kOpenFile, 2, ""}, TextCase{text::kOpenFile, -3, ""}, TextCase{49, 0, ""},
-        TextCase{98, 0, ""}, TextCase{98, 1, ""}, TextCase{text::kChannelStep + 50, 0, ""}));
+        TextCase{98, 0, ""}, TextCase{98, 1, ""}, TextCase{text::kChannelStep + 50, 0, ""}),
+    [](const ::testing::TestParamInfo<TextCase>& info) {
+        const int language = info.param.language;
+        return "Id" + std::to_string(info.param.englishId) + "Language" +
+               (language < 0 ? "Minus" + std::to_string(-language) : std::to_string(language));
+    });
 
 TEST(StringTable, HoldsBothLanguagesCompleteAndNothingElse) {
     const StringTable table;
