@@ -1,0 +1,73 @@
+#include "files/channel_file_buttons.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <ctime>
+#include <filesystem>
+
+#include "description/memory_image.h"
+#include "files/channel_file_commands.h"
+#include "files/import_dialog.h"
+
+namespace quorprog {
+namespace {
+
+bool deviceWasRead(ChannelFileButtonContext& context) {
+    if (context.image.exists()) return true;
+    context.prompter.inform(context.texts.LocalText(text::kReadDeviceFirst),
+                            context.texts.LocalText(text::kWarning));
+    return false;
+}
+
+std::filesystem::path localPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// The file name the user picks, or the empty text when the dialog is cancelled. Upper- and
+// lower-case extensions are both listed: a file system may tell them apart.
+QString chooseFile(QWidget* window, QFileDialog::AcceptMode mode, const QString& extension) {
+    QFileDialog dialog(window);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                       : QFileDialog::ExistingFile);
+    // An existing file is replaced without a question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(extension);
+    dialog.setNameFilter("Quorvel Programmer Files (*.qvm *.QVM)");
+    dialog.selectFile("*." + extension);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+void imgSaveClick(ChannelFileButtonContext& context) {
+    if (!deviceWasRead(context)) return;
+    const QString path = chooseFile(context.window, QFileDialog::AcceptSave, "QVM");
+    if (!path.isEmpty()) saveChannelFileAs(context, path);
+}
+
+void imgOpenClick(ChannelFileButtonContext& context) {
+    if (!deviceWasRead(context)) return;
+    const QString path = chooseFile(context.window, QFileDialog::AcceptOpen, "qvm");
+    if (!path.isEmpty()) openChannelFileAt(context, path);
+}
+
+void saveChannelFileAs(ChannelFileButtonContext& context, const QString& path) {
+    saveChannelFile(localPath(path), context.table, static_cast<int32_t>(std::time(nullptr)),
+                    context.prompter, context.texts);
+}
+
+void openChannelFileAt(ChannelFileButtonContext& context, const QString& path) {
+    ChannelTable& table = context.table;
+    const OpenResult opened =
+        openChannelFile(localPath(path), table, context.prompter, context.texts);
+    if (opened.outcome == OpenOutcome::ImportNeeded) {
+        TformImport dialog(opened.file, table, context.prompter, context.texts, context.window);
+        dialog.exec();
+    }
+    // Whatever the file held, the group on display is shown and stored again.
+    if (context.showCurrentGroupStored) context.showCurrentGroupStored();
+}
+
+}  // namespace quorprog

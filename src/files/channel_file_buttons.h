@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace quorprog {
+
+class LocalTexts;
+class MemoryImage;
+class Prompter;
+struct ChannelTable;
+
+// What the "save file" and "open file" buttons need of the main window.
+struct ChannelFileButtonContext {
+    QWidget* window;           // parent of the file dialogs and the import dialog
+    const MemoryImage& image;  // both buttons need a device that has been read
+    ChannelTable& table;
+    Prompter& prompter;
+    const LocalTexts& texts;
+    // Shows the group on display again and stores all of it into the memory image: grid rows,
+    // ShowFrequencies(-1, true), ShowSubtones(-1, true), ShowGroupInfo().
+    std::function<void()> showCurrentGroupStored;
+};
+
+// The "save file" button: asks for a file name and writes the channel plan there.
+void imgSaveClick(ChannelFileButtonContext& context);
+// The "open file" button: asks for a file, loads it directly or through the import dialog, and
+// then shows and stores the current group.
+void imgOpenClick(ChannelFileButtonContext& context);
+
+// The same after the file dialog, for a chosen path.
+void saveChannelFileAs(ChannelFileButtonContext& context, const QString& path);
+void openChannelFileAt(ChannelFileButtonContext& context, const QString& path);
+
+}  // namespace quorprog

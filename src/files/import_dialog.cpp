@@ -1,0 +1,110 @@
+#include "files/import_dialog.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+
+namespace quorprog {
+namespace {
+
+// The frame of a classic dialog: its outer height includes a 19-pixel caption and 4-pixel borders.
+constexpr int kFrameHeight = 27;
+constexpr int kRowPitch = 24;
+
+QLabel* placeLabel(QWidget* parent, const QString& name, const std::string& text, int left, int top,
+                   bool bold = false) {
+    auto* label = new QLabel(QString::fromStdString(text), parent);
+    label->setObjectName(name);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+QPushButton* placeButton(QWidget* parent, const QString& name, const QString& text, int left,
+                         int top) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(left, top, 75, 25);
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+TformImport::TformImport(const ChannelFile& file, ChannelTable& table, Prompter& prompter,
+                         const LocalTexts& texts, QWidget* parent)
+    : QDialog(parent), file_(file), table_(table), prompter_(prompter), texts_(texts) {
+    setObjectName("formImport");
+    setWindowTitle("formImport");
+    setFont(QFont("MS Sans Serif", 8));
+    const int groups = static_cast<int>(file.groups.size());
+
+    labelGroup = placeLabel(this, "labelGroup", texts.LocalText(text::kSourceGroup), 16, 8, true);
+    labelRange = placeLabel(this, "labelRange", texts.LocalText(text::kRange), 160, 8, true);
+    labelDestination = placeLabel(this, "labelDestination",
+                                  texts.LocalText(text::kDestinationGroup), 280, 8, true);
+
+    const std::vector<ImportRow> rows = importRows(file, table, texts);
+    for (int i = 0; i < groups; ++i) addRow(i, rows[i]);
+
+    const int buttonsTop = kRowPitch * groups + 40;
+    btnCancel = placeButton(this, "btnCancel", "cancel", 267, buttonsTop);
+    btnImport = placeButton(this, "btnImport", "Import", 363, buttonsTop);
+    connect(btnCancel, &QPushButton::clicked, this, &TformImport::btnCancelClick);
+    connect(btnImport, &QPushButton::clicked, this, &TformImport::btnImportClick);
+
+    setFixedSize(kClientWidth, kRowPitch * groups + 100 - kFrameHeight);
+}
+
+void TformImport::addRow(int i, const ImportRow& row) {
+    const int top = kRowPitch * i;
+    sourceLabels.push_back(
+        placeLabel(this, QString("labelSource%1").arg(i), row.sourceLabel, 16, 28 + top));
+    rangeLabels.push_back(
+        placeLabel(this, QString("labelRange%1").arg(i), row.rangeLabel, 150, 28 + top));
+
+    auto* list = new QComboBox(this);
+    list->setObjectName(QString("listDestination%1").arg(i));
+    list->setEditable(false);
+    list->setGeometry(280, 24 + top, 150, list->sizeHint().height());
+    std::vector<int32_t> map{kNoDestination};
+    list->addItem("none");
+    for (const ImportDestination& destination : row.destinations) {
+        list->addItem(QString::fromStdString(destination.label));
+        map.push_back(static_cast<int32_t>(destination.deviceGroup));
+    }
+    list->setCurrentIndex(0);
+    destinationLists.push_back(list);
+    destinationMaps_.push_back(std::move(map));
+}
+
+std::vector<int32_t> TformImport::chosenDestinations() const {
+    std::vector<int32_t> chosen;
+    for (size_t i = 0; i < destinationLists.size(); ++i) {
+        const int item = destinationLists[i]->currentIndex();
+        const std::vector<int32_t>& map = destinationMaps_[i];
+        chosen.push_back(item >= 0 && static_cast<size_t>(item) < map.size() ? map[item]
+                                                                             : kNoDestination);
+    }
+    return chosen;
+}
+
+void TformImport::btnImportClick() {
+    const ImportOutcome outcome =
+        applyImport(file_, chosenDestinations(), table_, prompter_, texts_);
+    if (outcome == ImportOutcome::DuplicateDestination) return;  // the user may choose again
+    imported_ = outcome == ImportOutcome::Imported;
+    accept();
+}
+
+void TformImport::btnCancelClick() {
+    reject();
+}
+
+}  // namespace quorprog
