@@ -101,9 +101,11 @@ class ReadEditWrite : public ::testing::Test {
 
     const MainWindowControls& controls() const { return window_->controls(); }
 
-    // Shows the window, waits for the programmer search and reads the device.
+    // Shows the window (started here unless it is already), waits for the programmer search and
+    // reads the device.
     void readDevice() {
-        startWindow().show();
+        if (!window_) startWindow();
+        window_->show();
         QTRY_COMPARE_WITH_TIMEOUT(controls().listProgrammers->count(), 1, kWaitMs);
         QTest::mouseClick(controls().imgRead, Qt::LeftButton);
         ASSERT_TRUE(controls().Grid->isEnabled());
@@ -222,13 +224,34 @@ TEST_F(ReadEditWrite, CtrlSInTheGridOpensTheServiceModeOnTheGroupShown) {
     EXPECT_EQ(controls().spinGroup->value(), 1);
 }
 
-TEST_F(ReadEditWrite, ReadingWithoutAProgrammerAsksForOne) {
+TEST_F(ReadEditWrite, ALanguageSwitchRedrawsTheGroupInformationOnlyWithADevice) {
+    TformMain& window = startWindow();
+    controls().listLanguages->setCurrentIndex(1);
+    emit controls().listLanguages->activated(1);
+    EXPECT_TRUE(controls().labelRxTx->text().isEmpty());
+
+    readDevice();
+    controls().listLanguages->setCurrentIndex(0);
+    emit controls().listLanguages->activated(0);
+    EXPECT_EQ(controls().labelRxTx->text().toStdString(), window.LocalText(text::kReceiver, 0));
+    controls().listLanguages->setCurrentIndex(1);
+    emit controls().listLanguages->activated(1);
+    EXPECT_EQ(controls().labelRxTx->text().toStdString(), window.LocalText(text::kReceiver, 1));
+}
+
+TEST_F(ReadEditWrite, WithoutADeviceReadingAsksForAProgrammerAndWritingAndPrintingForARead) {
     TformMain& window = startWindow();
     // Never shown: no search has run, so nothing is selected.
     QTest::mouseClick(controls().imgRead, Qt::LeftButton);
-    ASSERT_EQ(prompter_.messages.size(), 1u);
+    QTest::mouseClick(controls().imgWrite, Qt::LeftButton);
+    QTest::mouseClick(controls().imgPrint, Qt::LeftButton);
+    ASSERT_EQ(prompter_.messages.size(), 3u);
     EXPECT_EQ(prompter_.messages[0].text, window.LocalText(text::kSelectProgrammer));
     EXPECT_EQ(prompter_.messages[0].caption, window.LocalText(text::kError));
+    for (size_t i = 1; i < 3; ++i) {
+        EXPECT_EQ(prompter_.messages[i].text, window.LocalText(text::kReadDeviceFirst));
+        EXPECT_EQ(prompter_.messages[i].caption, window.LocalText(text::kWarning));
+    }
     EXPECT_FALSE(controls().Grid->isEnabled());
 }
 
