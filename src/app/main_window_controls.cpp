@@ -91,6 +91,9 @@ MainWindowControls createMainWindowControls(QWidget* form) {
     c.cgBattery->setRange(0, 7);
     c.cgBattery->setValue(0);
     c.cgBattery->setTextVisible(false);
+    QPalette gauge = c.cgBattery->palette();
+    gauge.setColor(QPalette::Highlight, QColor(0xC9, 0x8A, 0x1E));  // the artwork's amber
+    c.cgBattery->setPalette(gauge);
     c.btnSearchProgrammer =
         place(new QPushButton(QStringLiteral("?"), form), "btnSearchProgrammer", 558, 56, 20, 21);
 
