@@ -12,6 +12,7 @@
 #include "description/memory_image.h"
 #include "emulator_process.h"
 #include "fakes/link_recorders.h"
+#include "fakes/recording_prompter.h"
 #include "programmer/programmer_link.h"
 #include "programmer/qt_serial_line.h"
 #include "programmer/settings_port_map.h"

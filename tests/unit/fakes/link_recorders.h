@@ -5,7 +5,6 @@
 
 #include "seams/log.h"
 #include "seams/progress_view.h"
-#include "seams/prompter.h"
 
 namespace quorprog::testing {
 
@@ -18,19 +17,6 @@ class RecordingLog : public Log {
 
   private:
     std::string text_;
-};
-
-// Message boxes as "caption: text" lines, answered with `answer`.
-class RecordingPrompter : public Prompter {
-  public:
-    Answer message(const std::string& text, const std::string& caption, Buttons, Icon) override {
-        messages.push_back(caption + ": " + text);
-        return answer;
-    }
-    void beep() override {}
-
-    std::vector<std::string> messages;
-    Answer answer = Answer::Ok;
 };
 
 // The progress window's state as the link left it.

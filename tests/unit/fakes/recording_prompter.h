@@ -40,6 +40,13 @@ public:
         return result;
     }
 
+    // The recorded messages as "caption: text" lines, in order.
+    std::vector<std::string> lines() const {
+        std::vector<std::string> result;
+        for (const auto& m : messages) result.push_back(m.caption + ": " + m.text);
+        return result;
+    }
+
     void clear() {
         messages.clear();
         beeps = 0;

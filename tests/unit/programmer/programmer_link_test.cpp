@@ -6,6 +6,7 @@
 
 #include "description/memory_image.h"
 #include "fakes/link_recorders.h"
+#include "fakes/recording_prompter.h"
 #include "fakes/scripted_serial_line.h"
 
 namespace quorprog {
@@ -133,7 +134,7 @@ TEST_F(ProgrammerLinkTest, OpeningWithoutAChoiceTellsTheUser) {
     EXPECT_FALSE(link.OpenProgrammer());
     link.SelectProgrammer(1);
     EXPECT_FALSE(link.OpenProgrammer());
-    EXPECT_EQ(prompter.messages, std::vector<std::string>(2, "ERROR: Please select a programmer!"));
+    EXPECT_EQ(prompter.lines(), std::vector<std::string>(2, "ERROR: Please select a programmer!"));
     EXPECT_FALSE(link.IsOpen());
 }
 
@@ -291,7 +292,7 @@ TEST_F(ProgrammerLinkTest, MemoryTypeWithout24CIsRefused) {
     link.SetBankDestination(destination);
     EXPECT_FALSE(link.ReadBank(0));
     EXPECT_EQ(line.sent, "*T");
-    EXPECT_EQ(prompter.messages, std::vector<std::string>{
+    EXPECT_EQ(prompter.lines(), std::vector<std::string>{
                                      "ERROR: The memory type isn't supported by this programmer!"});
     EXPECT_FALSE(link.IsOpen());
 }
