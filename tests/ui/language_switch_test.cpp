@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "app/artwork.h"
 #include "app/clickable_image.h"
 #include "app/settings_file.h"
 #include "shell_fixture.h"
@@ -105,6 +106,44 @@ TEST_F(LanguageSwitch, RefreshesTheGroupInformationOnlyOnTheUsersChoice) {
     EXPECT_EQ(refreshes, 0);
     pickLanguage(form, 0);
     EXPECT_EQ(refreshes, 1);
+}
+
+// The part of `captioned` that differs from the clean bitmap: where the caption went.
+QRect captionArea(const ClickableImage* captioned, const char* bitmap) {
+    const QImage drawn = imageOf(captioned).convertToFormat(QImage::Format_RGB32);
+    const QImage clean = artwork(bitmap).convertToFormat(QImage::Format_RGB32);
+    QRect area;
+    for (int y = 0; y < clean.height(); ++y) {
+        for (int x = 0; x < clean.width(); ++x) {
+            if (drawn.pixel(x, y) != clean.pixel(x, y)) area |= QRect(x, y, 1, 1);
+        }
+    }
+    return area;
+}
+
+// Captions leave the icons alone: right of the toolbar icons, under the read and write icons.
+TEST_F(LanguageSwitch, CaptionsGoBesideOrUnderTheIcons) {
+    for (int language : {0, 1}) {
+        saveLanguage(QByteArray::number(language));
+        const MainWindowControls& c = start().controls();
+        const struct {
+            const ClickableImage* image;
+            const char* bitmap;
+            QRect room;
+        } buttons[] = {
+            {c.imgOpen, "BTN_OPEN", {40, 0, 105, 42}},
+            {c.imgSave, "BTN_SAVE", {40, 0, 105, 42}},
+            {c.imgPrint, "BTN_PRINT", {40, 0, 105, 42}},
+            {c.imgHelp, "BTN_HELP", {40, 0, 105, 42}},
+            {c.imgRead, "BTN_READ", {0, 30, 145, 35}},
+            {c.imgWrite, "BTN_WRITE", {0, 30, 145, 35}},
+        };
+        for (const auto& b : buttons) {
+            const QRect area = captionArea(b.image, b.bitmap);
+            EXPECT_FALSE(area.isEmpty()) << b.bitmap << " in " << language;
+            EXPECT_TRUE(b.room.contains(area)) << b.bitmap << " in " << language;
+        }
+    }
 }
 
 }  // namespace
