@@ -26,7 +26,7 @@ MainWindowCommands::MainWindowCommands(TformMain& window)
       device_(new DeviceCommands(this, window.controls(), session_, link_, *grid_,
                                  window.prompter(), window.texts())),
       toolbar_(new ToolbarCommands(this, window, window.controls(), session_, window.prompter(),
-                                   window.texts(), clock_)) {
+                                   window.texts(), clock_, [this] { showGroupStored(); })) {
     grid_->setServiceKey([this] { openServiceMode(); });
     window.installEventFilter(this);
     // A language switch redraws the group information only when there is a device to show.
@@ -37,6 +37,14 @@ MainWindowCommands::MainWindowCommands(TformMain& window)
 
 MainWindowCommands::~MainWindowCommands() {
     window_.setGroupInfoRefresh({});
+}
+
+void MainWindowCommands::showGroupStored() {
+    grid_->resetSelection();
+    display_.ShowGroup();
+    display_.ShowFrequencies(-1, true);
+    display_.ShowSubtones(-1, true);
+    display_.ShowGroupInfo();
 }
 
 void MainWindowCommands::openServiceMode() {

@@ -37,6 +37,9 @@ class MainWindowCommands : public QObject {
     bool eventFilter(QObject* object, QEvent* event) override;
 
   private:
+    // After a channel file was opened: the group on display shown again and stored, frequencies
+    // (snapped and range-checked) and subtone codes, into the memory image.
+    void showGroupStored();
     // Ctrl+S in the grid: the service password, then the service data dialog on the group shown.
     void openServiceMode();
 

@@ -9,14 +9,27 @@ namespace quorprog {
 
 ToolbarCommands::ToolbarCommands(QObject* owner, QWidget& window,
                                  const MainWindowControls& controls, DeviceSession& session,
-                                 Prompter& prompter, const LocalTexts& texts, const Clock& clock)
+                                 Prompter& prompter, const LocalTexts& texts, const Clock& clock,
+                                 std::function<void()> showCurrentGroupStored)
     : QObject(owner),
       window_(window),
       session_(session),
       prompter_(prompter),
       texts_(texts),
-      clock_(clock) {
+      clock_(clock),
+      files_{&window, session.image(), session.table(), prompter, texts,
+             std::move(showCurrentGroupStored)} {
+    connect(controls.imgOpen, &ClickableImage::clicked, this, &ToolbarCommands::imgOpenClick);
+    connect(controls.imgSave, &ClickableImage::clicked, this, &ToolbarCommands::imgSaveClick);
     connect(controls.imgPrint, &ClickableImage::clicked, this, &ToolbarCommands::imgPrintClick);
+}
+
+void ToolbarCommands::imgOpenClick() {
+    quorprog::imgOpenClick(files_);
+}
+
+void ToolbarCommands::imgSaveClick() {
+    quorprog::imgSaveClick(files_);
 }
 
 void ToolbarCommands::imgPrintClick() {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
+
+#include "files/channel_file_buttons.h"
 
 class QWidget;
 
@@ -12,14 +15,19 @@ class LocalTexts;
 class Prompter;
 struct MainWindowControls;
 
-// The toolbar's print button: the frequency sheet of the channel plan as it stands.
+// The toolbar's file and print buttons: channel files saved from and opened into the channel
+// plan, and the frequency sheet of the plan as it stands.
 class ToolbarCommands : public QObject {
     Q_OBJECT
   public:
+    // `showCurrentGroupStored` shows the group on display again after a file was opened and
+    // stores all of it into the memory image.
     ToolbarCommands(QObject* owner, QWidget& window, const MainWindowControls& controls,
                     DeviceSession& session, Prompter& prompter, const LocalTexts& texts,
-                    const Clock& clock);
+                    const Clock& clock, std::function<void()> showCurrentGroupStored);
 
+    void imgOpenClick();
+    void imgSaveClick();
     void imgPrintClick();
 
   private:
@@ -28,6 +36,7 @@ class ToolbarCommands : public QObject {
     Prompter& prompter_;
     const LocalTexts& texts_;
     const Clock& clock_;
+    ChannelFileButtonContext files_;
 };
 
 }  // namespace quorprog

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -222,6 +223,48 @@ TEST_F(ReadEditWrite, CtrlSInTheGridOpensTheServiceModeOnTheGroupShown) {
     EXPECT_EQ(dataTitle, "SERVICE DATA");
     EXPECT_EQ(controls().labelStepValue->text(), "5.000 kHz");
     EXPECT_EQ(controls().spinGroup->value(), 1);
+}
+
+// Answers the next file dialog with `path`.
+void chooseFileInNextDialog(const QString& path) {
+    whenModalDialogOpens([path](QWidget& dialog) {
+        auto& files = static_cast<QFileDialog&>(dialog);
+        files.setDirectory(QFileInfo(path).absolutePath());
+        // What the user types into the name field.
+        if (auto* name = files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            name->setText(QFileInfo(path).fileName());
+        }
+        QMetaObject::invokeMethod(&files, "accept");
+    });
+}
+
+TEST_F(ReadEditWrite, AChannelFileSavedFromTheDeviceOpensStraightBackIntoTheGroupShown) {
+    readDevice();
+    QTableWidget& grid = *controls().Grid;
+    const QString saved = grid.item(5, 1)->text();
+    const QString path = root_.filePath("plan.qvm");
+
+    chooseFileInNextDialog(path);
+    QTest::mouseClick(controls().imgSave, Qt::LeftButton);
+    ASSERT_TRUE(QFile::exists(path));
+
+    grid.setCurrentCell(5, 1);
+    grid.editItem(grid.currentItem());
+    auto* editor = grid.findChild<QLineEdit*>(QStringLiteral("GridEditor"));
+    ASSERT_TRUE(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, "700000");
+    QTest::keyClick(editor, Qt::Key_Return);
+    ASSERT_EQ(grid.item(5, 1)->text(), "700000");
+
+    prompter_.messages.clear();
+    chooseFileInNextDialog(path);
+    QTest::mouseClick(controls().imgOpen, Qt::LeftButton);
+    ASSERT_EQ(prompter_.messages.size(), 1u);
+    EXPECT_EQ(prompter_.messages[0].text, window_->LocalText(text::kFileRead));
+    EXPECT_EQ(grid.item(5, 1)->text(), saved);
+    EXPECT_EQ(grid.rowCount(), 16);
+    EXPECT_EQ(controls().labelStepValue->text(), "12.500 kHz");
 }
 
 TEST_F(ReadEditWrite, ALanguageSwitchRedrawsTheGroupInformationOnlyWithADevice) {
