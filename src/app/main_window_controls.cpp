@@ -92,7 +92,7 @@ MainWindowControls createMainWindowControls(QWidget* form) {
     c.cgBattery->setValue(0);
     c.cgBattery->setTextVisible(false);
     QPalette gauge = c.cgBattery->palette();
-    gauge.setColor(QPalette::Highlight, QColor(0xC9, 0x8A, 0x1E));  // the artwork's amber
+    gauge.setColor(QPalette::Highlight, QColor(0x1E, 0x8A, 0xC9));  // the artwork's blue
     c.cgBattery->setPalette(gauge);
     c.btnSearchProgrammer =
         place(new QPushButton(QStringLiteral("?"), form), "btnSearchProgrammer", 558, 56, 20, 21);

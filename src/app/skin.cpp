@@ -7,7 +7,9 @@
 
 namespace quorprog {
 
-Skin::Skin(std::uint32_t colourValue) : colour_(QColor::fromRgb(colourValue & 0xFFFFFF)) {
+// The colour value is in the 0x00BBGGRR order of the string table's "FBD591".
+Skin::Skin(std::uint32_t colourValue)
+    : colour_(QColor(colourValue & 0xFF, (colourValue >> 8) & 0xFF, (colourValue >> 16) & 0xFF)) {
     const char* names[kPieces] = {"BG_TOP",     "BG_BOTTOM",   "BG_LEFT",       "BG_RIGHT",
                                   "BG_TOPLEFT", "BG_TOPRIGHT", "BG_BOTTOMLEFT", "BG_BOTTOMRIGHT"};
     for (int piece = 0; piece < kPieces; ++piece) pieces_[piece] = artwork(names[piece]);

@@ -16,7 +16,7 @@ class Skin {
   public:
     static constexpr int kBand = 40;
 
-    // The eight bitmaps BG_TOP … BG_BOTTOMRIGHT and the colour `colourValue` (0xRRGGBB).
+    // The eight bitmaps BG_TOP … BG_BOTTOMRIGHT and the colour `colourValue` (0x00BBGGRR).
     explicit Skin(std::uint32_t colourValue);
 
     const QColor& colour() const { return colour_; }

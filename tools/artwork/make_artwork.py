@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Draws the program's bitmaps into resources/artwork/ (run it after changing the look).
 
-One palette around the skin colour FBD591: warm amber frame, light cream buttons whose dark
-captions the program draws in at run time, dark brown icons with an amber accent.
+One palette around the skin colour: string 0 holds FBD591 in the platform's 0x00BBGGRR order,
+that is sky blue 91D5FB. A blue frame, light buttons whose dark captions the program draws in at
+run time, navy icons with a blue accent.
 """
 
 import os
@@ -12,18 +13,18 @@ from raster import (Canvas, arc_points, circle, clamp, hex_colour, mix, polygon,
                     strokes, subtract, union, vertical_gradient)
 from stroke_font import text_polylines, text_width
 
-SKIN = hex_colour("FBD591")
-FRAME_EDGE = hex_colour("7A4E10")
-FRAME_RIM = hex_colour("FFEBC2")
-FRAME_DEEP = hex_colour("E9B257")
-BROWN = hex_colour("4A2C0A")
-UMBER = hex_colour("8A5A12")
-AMBER = hex_colour("E39B2A")
-FACE_TOP = hex_colour("FFFAEE")
-FACE_BOTTOM = hex_colour("F5D99B")
-BUTTON_BORDER = hex_colour("B07A1E")
+SKIN = hex_colour("91D5FB")
+FRAME_EDGE = hex_colour("104E7A")
+FRAME_RIM = hex_colour("C2EBFF")
+FRAME_DEEP = hex_colour("57B2E9")
+NAVY = hex_colour("0A2C4A")
+DEEP_BLUE = hex_colour("125A8A")
+ACCENT = hex_colour("2A9BE3")
+FACE_TOP = hex_colour("EEFAFF")
+FACE_BOTTOM = hex_colour("9BD9F5")
+BUTTON_BORDER = hex_colour("1E7AB0")
 WHITE = hex_colour("FFFFFF")
-PAPER = hex_colour("FFFDF7")
+PAPER = hex_colour("F7FDFF")
 
 BAND = 40  # the skin pieces' band width; the window's corners are ellipses of twice that
 
@@ -83,41 +84,41 @@ def button_face(width, height):
 def icon_open(canvas, cx, cy):
     back = polygon([(cx - 13, cy - 9), (cx - 5, cy - 9), (cx - 2, cy - 6), (cx + 11, cy - 6),
                     (cx + 11, cy + 9), (cx - 13, cy + 9)])
-    canvas.fill(back, UMBER, (cx - 14, cy - 10, cx + 12, cy + 10))
+    canvas.fill(back, DEEP_BLUE, (cx - 14, cy - 10, cx + 12, cy + 10))
     front = polygon([(cx - 10, cy - 2), (cx + 15, cy - 2), (cx + 11, cy + 9), (cx - 13, cy + 9)])
-    canvas.fill(front, AMBER, (cx - 14, cy - 3, cx + 16, cy + 10))
-    canvas.fill(strokes([[(cx - 10, cy - 2), (cx + 15, cy - 2)]], 1.2), hex_colour("FFE3A8"),
+    canvas.fill(front, ACCENT, (cx - 14, cy - 3, cx + 16, cy + 10))
+    canvas.fill(strokes([[(cx - 10, cy - 2), (cx + 15, cy - 2)]], 1.2), hex_colour("A8E3FF"),
                 (cx - 11, cy - 4, cx + 16, cy))
 
 
 def icon_save(canvas, cx, cy):
     body = subtract(rounded_rect(cx - 11, cy - 11, cx + 11, cy + 11, 2.5),
                     polygon([(cx + 6, cy - 12), (cx + 12, cy - 12), (cx + 12, cy - 6)]))
-    canvas.fill(body, UMBER, (cx - 12, cy - 12, cx + 12, cy + 12))
-    canvas.fill(rounded_rect(cx - 6, cy - 11, cx + 5, cy - 3, 1), hex_colour("E8E1D2"))
-    canvas.fill(rounded_rect(cx + 1, cy - 9.5, cx + 3.5, cy - 4.5, 0.5), UMBER)
-    canvas.fill(rounded_rect(cx - 7.5, cy + 1, cx + 7.5, cy + 9.5, 1.2), AMBER)
+    canvas.fill(body, DEEP_BLUE, (cx - 12, cy - 12, cx + 12, cy + 12))
+    canvas.fill(rounded_rect(cx - 6, cy - 11, cx + 5, cy - 3, 1), hex_colour("D2E1E8"))
+    canvas.fill(rounded_rect(cx + 1, cy - 9.5, cx + 3.5, cy - 4.5, 0.5), DEEP_BLUE)
+    canvas.fill(rounded_rect(cx - 7.5, cy + 1, cx + 7.5, cy + 9.5, 1.2), ACCENT)
     canvas.fill(strokes([[(cx - 5, cy + 4), (cx + 5, cy + 4)], [(cx - 5, cy + 6.8),
                                                                 (cx + 3, cy + 6.8)]], 1.1),
-                hex_colour("FFF2D6"), (cx - 6, cy + 3, cx + 6, cy + 8))
+                hex_colour("D6F2FF"), (cx - 6, cy + 3, cx + 6, cy + 8))
 
 
 def icon_print(canvas, cx, cy):
     canvas.fill(rounded_rect(cx - 7, cy - 12, cx + 7, cy - 2, 1), PAPER)
     canvas.fill(subtract(rounded_rect(cx - 7.8, cy - 12.8, cx + 7.8, cy - 2, 1.5),
-                         rounded_rect(cx - 6.6, cy - 11.6, cx + 6.6, cy, 0.8)), UMBER)
-    canvas.fill(rounded_rect(cx - 13, cy - 4, cx + 13, cy + 7, 3), UMBER)
+                         rounded_rect(cx - 6.6, cy - 11.6, cx + 6.6, cy, 0.8)), DEEP_BLUE)
+    canvas.fill(rounded_rect(cx - 13, cy - 4, cx + 13, cy + 7, 3), DEEP_BLUE)
     canvas.fill(circle(cx + 9, cy - 0.5, 1.3), hex_colour("9BE37A"))
     canvas.fill(rounded_rect(cx - 7, cy + 3, cx + 7, cy + 12, 1), PAPER)
     canvas.fill(subtract(rounded_rect(cx - 7.8, cy + 2.2, cx + 7.8, cy + 12.8, 1.5),
-                         rounded_rect(cx - 6.6, cy + 3.4, cx + 6.6, cy + 11.6, 0.8)), UMBER)
+                         rounded_rect(cx - 6.6, cy + 3.4, cx + 6.6, cy + 11.6, 0.8)), DEEP_BLUE)
     canvas.fill(strokes([[(cx - 4, cy + 6.5), (cx + 4, cy + 6.5)], [(cx - 4, cy + 9),
-                                                                  (cx + 2, cy + 9)]], 1.0), AMBER)
+                                                                  (cx + 2, cy + 9)]], 1.0), ACCENT)
 
 
 def icon_help(canvas, cx, cy):
-    canvas.fill(circle(cx, cy, 12), UMBER)
-    canvas.fill(circle(cx, cy, 10.3), AMBER)
+    canvas.fill(circle(cx, cy, 12), DEEP_BLUE)
+    canvas.fill(circle(cx, cy, 10.3), ACCENT)
     hook = arc_points(cx, cy - 3.5, 4.3, 4.0, 160, -60, 16) + [(cx, cy + 2.2), (cx, cy + 3.4)]
     canvas.fill(strokes([hook], 2.8), WHITE, (cx - 7, cy - 10, cx + 7, cy + 6))
     canvas.fill(circle(cx, cy + 7.2, 1.8), WHITE)
@@ -127,16 +128,16 @@ def transfer_icon(canvas, cx, cy, downwards, k=1.2):
     """A memory chip with an arrow: into the computer (read) or into the device (write)."""
     chip = rounded_rect(cx - 9 * k, cy - 8 * k, cx + 9 * k, cy + 6 * k, 2 * k)
     pins = [[(cx + dx * k, cy - 11 * k), (cx + dx * k, cy + 9 * k)] for dx in (-6, -2, 2, 6)]
-    canvas.fill(strokes(pins, 1.6 * k), UMBER, (cx - 9 * k, cy - 13 * k, cx + 9 * k, cy + 11 * k))
-    canvas.fill(chip, BROWN)
-    canvas.fill(circle(cx - 5.5 * k, cy - 4.5 * k, 1.3 * k), hex_colour("C89A55"))
+    canvas.fill(strokes(pins, 1.6 * k), DEEP_BLUE, (cx - 9 * k, cy - 13 * k, cx + 9 * k, cy + 11 * k))
+    canvas.fill(chip, NAVY)
+    canvas.fill(circle(cx - 5.5 * k, cy - 4.5 * k, 1.3 * k), hex_colour("559AC8"))
     arrow_x = cx + 17 * k
     tip, tail = (cy + 10 * k, cy - 9 * k) if downwards else (cy - 11 * k, cy + 8 * k)
     head = 5 * k if downwards else -5 * k
-    canvas.fill(strokes([[(arrow_x, tail), (arrow_x, tip - head)]], 3.4 * k), AMBER,
+    canvas.fill(strokes([[(arrow_x, tail), (arrow_x, tip - head)]], 3.4 * k), ACCENT,
                 (arrow_x - 4 * k, cy - 14 * k, arrow_x + 4 * k, cy + 14 * k))
     canvas.fill(polygon([(arrow_x - 6 * k, tip - head), (arrow_x + 6 * k, tip - head),
-                         (arrow_x, tip + head * 0.35)]), AMBER,
+                         (arrow_x, tip + head * 0.35)]), ACCENT,
                 (arrow_x - 7 * k, cy - 16 * k, arrow_x + 7 * k, cy + 16 * k))
 
 
@@ -167,7 +168,7 @@ def draw_logo(canvas, left, top, scale):
     s = lambda v: v * scale  # noqa: E731
     x0, y0 = left, top
     canvas.fill(rounded_rect(x0 + s(2), y0 + s(5), x0 + s(54), y0 + s(57), s(11)),
-                vertical_gradient(y0 + s(5), y0 + s(57), hex_colour("F3B44A"), UMBER))
+                vertical_gradient(y0 + s(5), y0 + s(57), hex_colour("4AB4F3"), DEEP_BLUE))
     canvas.fill(rounded_rect(x0 + s(3.5), y0 + s(6.5), x0 + s(52.5), y0 + s(30), s(10)),
                 hex_colour("FFFFFF", 0.18))
     mic_x, mic_y = x0 + s(28), y0 + s(25)
@@ -179,17 +180,17 @@ def draw_logo(canvas, left, top, scale):
     for radius in (17, 22):
         for start, end in ((35, -35), (145, 215)):
             wave = arc_points(mic_x, mic_y - s(5), s(radius) * 0.6, s(radius) * 0.6, start, end, 12)
-            canvas.fill(strokes([wave], s(1.8)), hex_colour("FFF4DC", 0.85))
+            canvas.fill(strokes([wave], s(1.8)), hex_colour("DCF4FF", 0.85))
 
     name, cap, spacing = "QUORVEL", s(29), s(7.5)
     lines, _ = text_polylines(name, x0 + s(68), y0 + s(7), cap, spacing)
-    canvas.fill(strokes(lines, s(5.6)), BROWN,
+    canvas.fill(strokes(lines, s(5.6)), NAVY,
                 (x0 + s(62), y0 + s(1), x0 + s(68) + text_width(name, cap, spacing) + s(8),
                  y0 + s(45)))
     tagline, small, gap = "WIRELESS AUDIO SYSTEMS", s(7.5), s(2.6)
     start = x0 + s(68) + (text_width(name, cap, spacing) - text_width(tagline, small, gap)) / 2
     lines, end = text_polylines(tagline, start, y0 + s(48), small, gap)
-    canvas.fill(strokes(lines, s(1.5)), UMBER, (start - s(2), y0 + s(46), end + s(2), y0 + s(58)))
+    canvas.fill(strokes(lines, s(1.5)), DEEP_BLUE, (start - s(2), y0 + s(46), end + s(2), y0 + s(58)))
 
 
 def logo():
@@ -214,8 +215,8 @@ def artwork():
         "BTN_HELP": toolbar_button(icon_help),
         "BTN_READ": transfer_button(downwards=True),
         "BTN_WRITE": transfer_button(downwards=False),
-        "BTN_MINIMIZE": caption_button(24, [[(7, 16.5), (17, 16.5)]], hex_colour("F6CF85"),
-                                       hex_colour("D9962F"), UMBER),
+        "BTN_MINIMIZE": caption_button(24, [[(7, 16.5), (17, 16.5)]], hex_colour("85CFF6"),
+                                       hex_colour("2F96D9"), DEEP_BLUE),
         "BTN_EXIT": caption_button(26, [[(9, 8.5), (17, 16.5)], [(17, 8.5), (9, 16.5)]],
                                    hex_colour("EE8A6A"), hex_colour("B8401F"), hex_colour("7A2410")),
         "LOGO": logo(),
