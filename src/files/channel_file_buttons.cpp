@@ -8,6 +8,7 @@
 #include "description/memory_image.h"
 #include "files/channel_file_commands.h"
 #include "files/import_dialog.h"
+#include "session/group_encoding.h"
 
 namespace quorprog {
 namespace {
@@ -62,12 +63,20 @@ void openChannelFileAt(ChannelFileButtonContext& context, const QString& path) {
     ChannelTable& table = context.table;
     const OpenResult opened =
         openChannelFile(localPath(path), table, context.prompter, context.texts);
-    if (opened.outcome == OpenOutcome::ImportNeeded) {
+    std::vector<uint32_t> changedGroups;
+    if (opened.outcome == OpenOutcome::Loaded) {
+        for (uint32_t p = 0; p < table.PartitionCount; ++p) changedGroups.push_back(p);
+    } else if (opened.outcome == OpenOutcome::ImportNeeded) {
         TformImport dialog(opened.file, table, context.prompter, context.texts, context.window);
         dialog.exec();
+        changedGroups = dialog.importedGroups();
     }
     // Whatever the file held, the group on display is shown and stored again.
     if (context.showCurrentGroupStored) context.showCurrentGroupStored();
+    // The groups not on display are stored too: left only in the table, their new values would
+    // show in the grid but never reach the device.
+    if (context.map == nullptr) return;
+    for (uint32_t p : changedGroups) encodeGroup(table, *context.map, p);
 }
 
 }  // namespace quorprog

@@ -9,6 +9,7 @@ namespace quorprog {
 
 class LocalTexts;
 class MemoryImage;
+class MemoryMap;
 class Prompter;
 struct ChannelTable;
 
@@ -22,12 +23,16 @@ struct ChannelFileButtonContext {
     // Shows the group on display again and stores all of it into the memory image: grid rows,
     // ShowFrequencies(-1, true), ShowSubtones(-1, true), ShowGroupInfo().
     std::function<void()> showCurrentGroupStored;
+    // The loaded model's memory map over the image. With it, an open also stores every group
+    // not on display that the file changed; without it those stay in the table only.
+    MemoryMap* map = nullptr;
 };
 
 // The "save file" button: asks for a file name and writes the channel plan there.
 void imgSaveClick(ChannelFileButtonContext& context);
-// The "open file" button: asks for a file, loads it directly or through the import dialog, and
-// then shows and stores the current group.
+// The "open file" button: asks for a file, loads it directly or through the import dialog, then
+// shows and stores the current group, and (given the map) every other group that the file
+// changed, so a later write sends the whole plan that the grid shows.
 void imgOpenClick(ChannelFileButtonContext& context);
 
 // The same after the file dialog, for a chosen path.

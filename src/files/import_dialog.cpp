@@ -96,10 +96,12 @@ std::vector<int32_t> TformImport::chosenDestinations() const {
 }
 
 void TformImport::btnImportClick() {
-    const ImportOutcome outcome =
-        applyImport(file_, chosenDestinations(), table_, prompter_, texts_);
+    const std::vector<int32_t> chosen = chosenDestinations();
+    const ImportOutcome outcome = applyImport(file_, chosen, table_, prompter_, texts_);
     if (outcome == ImportOutcome::DuplicateDestination) return;  // the user may choose again
-    imported_ = outcome == ImportOutcome::Imported;
+    for (int32_t group : chosen) {
+        if (group != kNoDestination) importedGroups_.push_back(static_cast<uint32_t>(group));
+    }
     accept();
 }
 

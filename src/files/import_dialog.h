@@ -22,8 +22,8 @@ class TformImport : public QDialog {
     TformImport(const ChannelFile& file, ChannelTable& table, Prompter& prompter,
                 const LocalTexts& texts, QWidget* parent = nullptr);
 
-    // True once "Import" has copied at least one group.
-    bool imported() const { return imported_; }
+    // The device groups that "Import" has copied into, in file order; empty before.
+    const std::vector<uint32_t>& importedGroups() const { return importedGroups_; }
 
     QLabel* labelGroup;
     QLabel* labelRange;
@@ -49,7 +49,7 @@ class TformImport : public QDialog {
     const LocalTexts& texts_;
     // Per row, the device group of each list item; item 0 ("none") is kNoDestination.
     std::vector<std::vector<int32_t>> destinationMaps_;
-    bool imported_ = false;
+    std::vector<uint32_t> importedGroups_;
 };
 
 }  // namespace quorprog

@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "description/default_description.h"
 #include "description/memory_image.h"
+#include "description/memory_map.h"
 #include "files/channel_file_table.h"
 #include "files/file_bytes.h"
 #include "files/import_dialog.h"
@@ -57,9 +59,11 @@ class ChannelFileButtons : public ::testing::Test {
     MemoryImage image_;
     ChannelTable table_ = defaultDualGroupTable();
     RecordingPrompter prompter_;
+    const DescriptionReader description_ = DescriptionReader::fromText(defaultDescriptionText());
+    MemoryMap map_{description_, table_.MemoryMapName, image_, prompter_};
     int refreshes_ = 0;
-    ChannelFileButtonContext context_{nullptr,   image_,   table_,
-                                      prompter_, kEnglish, [this] { ++refreshes_; }};
+    ChannelFileButtonContext context_{
+        nullptr, image_, table_, prompter_, kEnglish, [this] { ++refreshes_; }, &map_};
 };
 
 TEST_F(ChannelFileButtons, NeedADeviceThatHasBeenRead) {
@@ -81,6 +85,11 @@ TEST_F(ChannelFileButtons, SavedFileOpensDirectlyAndShowsTheGroupAgain) {
     EXPECT_EQ(table_.Frequency, saved);
     EXPECT_EQ(prompter_.shown, std::vector<ShownMessage>{kFileRead});
     EXPECT_EQ(refreshes_, 1);
+    // Every group reaches the image, not only the one on display: 500012.5 kHz in steps of
+    // 12.5 kHz is count 40001, N = 625 and A = 1 with the prescaler 64.
+    EXPECT_EQ(map_.ReadMapValue("Partition1.N0"), 625);
+    EXPECT_EQ(map_.ReadMapValue("Partition1.A0"), 1);
+    EXPECT_EQ(map_.ReadMapValue("Partition1.Sub2"), 10);
 }
 
 TEST_F(ChannelFileButtons, FileOfAnotherModelGoesThroughTheImportDialog) {
@@ -92,9 +101,13 @@ TEST_F(ChannelFileButtons, FileOfAnotherModelGoesThroughTheImportDialog) {
     answerImportDialog({0, 1});  // file group 1 into device group 0 (its first offer)
     openChannelFileAt(context_, pathOf("other.qvm"));
 
-    EXPECT_EQ(table_.Frequency[0][0], 555555.0f);
     EXPECT_EQ(prompter_.shown, std::vector<ShownMessage>{kFileRead});
     EXPECT_EQ(refreshes_, 1);
+    // The imported group is stored, snapped down to its 12.5 kHz step: count 44444, N 694, A 28.
+    EXPECT_EQ(table_.Frequency[0][0], 555550.0f);
+    EXPECT_EQ(map_.ReadMapValue("Partition0.N0"), 694);
+    EXPECT_EQ(map_.ReadMapValue("Partition0.A0"), 28);
+    EXPECT_EQ(map_.ReadMapValue("Partition1.N0"), 0);  // group 1 was not imported into
 }
 
 TEST_F(ChannelFileButtons, CorruptFileChangesNothingButShowsTheGroupAgain) {
