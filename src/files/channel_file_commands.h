@@ -14,7 +14,7 @@ namespace quorprog {
 enum class OpenOutcome {
     Refused,       // the file was unreadable or corrupt; the user was told, the table is unchanged
     Loaded,        // it came from the loaded model and every group went in directly
-    ImportNeeded,  // another model: the user picks destinations (ImportMapping over file)
+    ImportNeeded,  // another model: the user picks destinations (importRows, applyImport)
 };
 
 struct OpenResult {
