@@ -14,7 +14,8 @@
 namespace quorprog {
 
 DeviceCommands::DeviceCommands(QObject* owner, const MainWindowControls& controls,
-                               DeviceSession& session, ProgrammerLink& link, GridEditor& grid, Prompter& prompter, const LocalTexts& texts)
+                               DeviceSession& session, ProgrammerLink& link, GridEditor& grid,
+                               Prompter& prompter, const LocalTexts& texts)
     : QObject(owner),
       controls_(controls),
       session_(session),

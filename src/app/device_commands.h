@@ -17,8 +17,8 @@ class DeviceCommands : public QObject {
     Q_OBJECT
   public:
     DeviceCommands(QObject* owner, const MainWindowControls& controls, DeviceSession& session,
-                   ProgrammerLink& link, GridEditor& grid,
-                   Prompter& prompter, const LocalTexts& texts);
+                   ProgrammerLink& link, GridEditor& grid, Prompter& prompter,
+                   const LocalTexts& texts);
 
     void imgReadClick();
     void imgWriteClick();

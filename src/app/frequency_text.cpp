@@ -73,8 +73,7 @@ TypedKey filterTypedKey(const QKeyEvent& event, QChar decimalSeparator) {
     }
     const bool accepted = (*character >= u'0' && *character <= u'9') ||
                           *character == decimalSeparator.unicode() || *character == kCtrlC ||
-                          *character == kCtrlV || *character == kBackspace ||
-                          *character == kEnter;
+                          *character == kCtrlV || *character == kBackspace || *character == kEnter;
     return accepted ? TypedKey::Pass : TypedKey::Drop;
 }
 

@@ -22,9 +22,9 @@ std::optional<float> parseFrequencyText(const QString& text, const QLocale& loca
 
 // What the frequency editor does with a key.
 enum class TypedKey {
-    Pass,                  // not a character (arrows, Delete, Tab), or an accepted one
+    Pass,                    // not a character (arrows, Delete, Tab), or an accepted one
     InsertDecimalSeparator,  // "." typed where the decimal separator is another character
-    Drop,                  // any other character: refused with a beep
+    Drop,                    // any other character: refused with a beep
 };
 
 // Digits, the decimal separator, Ctrl+C, Ctrl+V, Backspace and Enter reach the editor; "." stands

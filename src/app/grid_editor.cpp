@@ -75,8 +75,7 @@ GridEditor::GridEditor(QObject* owner, QWidget& form, const MainWindowControls& 
             [this] { replaceInPlaceControls(); });
     connect(qApp, &QApplication::focusChanged, this, &GridEditor::gridFocusMoved);
     connect(controls_.GridUpDown, &UpDownControl::stepped, this, &GridEditor::GridUpDownClick);
-    connect(controls_.GridComboBox, &QComboBox::activated, this,
-            &GridEditor::GridComboBoxChange);
+    connect(controls_.GridComboBox, &QComboBox::activated, this, &GridEditor::GridComboBoxChange);
     connect(controls_.spinGroup, &QSpinBox::valueChanged, this, &GridEditor::spinGroupChange);
 }
 
@@ -115,8 +114,7 @@ void GridEditor::resetSelection() {
 }
 
 bool GridEditor::eventFilter(QObject* object, QEvent* event) {
-    if (object == controls_.Grid && event->type() == QEvent::KeyPress &&
-        !delegate_->isEditing()) {
+    if (object == controls_.Grid && event->type() == QEvent::KeyPress && !delegate_->isEditing()) {
         // While a frequency is edited its editor has seen the key first (editorKey).
         const auto& key = static_cast<const QKeyEvent&>(*event);
         return GridKeyDown(key) || GridKeyPress(*controls_.Grid, key);

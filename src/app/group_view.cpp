@@ -48,7 +48,7 @@ QTableWidgetItem* newItem(const QTableWidget& grid, int column) {
 }  // namespace
 
 GroupView::GroupView(const MainWindowControls& controls, DeviceSession& session,
-                           const LocalTexts& texts)
+                     const LocalTexts& texts)
     : controls_(controls), session_(session), texts_(texts) {
     // The channel numbers fill their narrow column; an ellipsis would replace them.
     controls_.Grid->setTextElideMode(Qt::ElideNone);
@@ -63,9 +63,8 @@ int GroupView::channelCount() const {
     const int g = currentGroup();
     if (g < 0) return 0;
     const ChannelTable& table = session_.table();
-    return static_cast<int>(
-        std::min<size_t>({table.FrequencyCount[g], table.Frequency[g].size(),
-                          table.SubtoneIndex[g].size(), table.R[g].size()}));
+    return static_cast<int>(std::min<size_t>({table.FrequencyCount[g], table.Frequency[g].size(),
+                                              table.SubtoneIndex[g].size(), table.R[g].size()}));
 }
 
 GroupView::ChannelRange GroupView::channelsOf(int row) const {
@@ -107,9 +106,9 @@ void GroupView::ShowGroupInfo() {
     // divider) has no step to show.
     const bool hasStep = channelCount() > 0 && table.R[g][0] > 0;
     controls_.labelStepValue->setText(
-        hasStep ? QString::asprintf("%.3f kHz", table.Multiplier[g] *
-                                                    (static_cast<double>(table.XTAL[g]) /
-                                                     table.R[g][0]))
+        hasStep ? QString::asprintf(
+                      "%.3f kHz",
+                      table.Multiplier[g] * (static_cast<double>(table.XTAL[g]) / table.R[g][0]))
                 : QString());
 }
 

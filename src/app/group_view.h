@@ -13,8 +13,7 @@ struct MainWindowControls;
 // channel c; the title row is the grid's header.
 class GroupView {
   public:
-    GroupView(const MainWindowControls& controls, DeviceSession& session,
-                 const LocalTexts& texts);
+    GroupView(const MainWindowControls& controls, DeviceSession& session, const LocalTexts& texts);
 
     // The group on display; -1 when the table holds no such group (nothing read yet).
     int currentGroup() const;

@@ -20,8 +20,8 @@ class TformSerial;
 
 // What the main window owns for its commands, for the whole run: the serial progress window, the
 // programmer link on the real serial line, the device session, and the handlers of the programmer
-// list, the channel grid, the read and write buttons, the toolbar and the service key. The window constructs it once its
-// start-up is done.
+// list, the channel grid, the read and write buttons, the toolbar and the service key. The window
+// constructs it once its start-up is done.
 class MainWindowCommands : public QObject {
     Q_OBJECT
   public:

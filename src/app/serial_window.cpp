@@ -49,15 +49,14 @@ void TformSerial::advance(int step) {
 
 void TformSerial::showPosition(long long position) {
     const int before = percentShown();
-    const long long kept = std::clamp<long long>(position, cgSerial_->minimum(),
-                                                 cgSerial_->maximum());
+    const long long kept =
+        std::clamp<long long>(position, cgSerial_->minimum(), cgSerial_->maximum());
     cgSerial_->setValue(static_cast<int>(kept));
     if (percentShown() != before && isVisible()) cgSerial_->repaint();
 }
 
 int TformSerial::percentShown() const {
-    const long long span =
-        static_cast<long long>(cgSerial_->maximum()) - cgSerial_->minimum();
+    const long long span = static_cast<long long>(cgSerial_->maximum()) - cgSerial_->minimum();
     if (span <= 0) return 100;
     return static_cast<int>((static_cast<long long>(cgSerial_->value()) - cgSerial_->minimum()) *
                             100 / span);

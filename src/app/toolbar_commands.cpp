@@ -17,8 +17,13 @@ ToolbarCommands::ToolbarCommands(QObject* owner, QWidget& window,
       prompter_(prompter),
       texts_(texts),
       clock_(clock),
-      files_{&window, session.image(), session.table(), prompter, texts,
-             std::move(showCurrentGroupStored)} {
+      files_{&window,
+             session.image(),
+             session.table(),
+             prompter,
+             texts,
+             std::move(showCurrentGroupStored),
+             &session.memoryMap()} {
     connect(controls.imgOpen, &ClickableImage::clicked, this, &ToolbarCommands::imgOpenClick);
     connect(controls.imgSave, &ClickableImage::clicked, this, &ToolbarCommands::imgSaveClick);
     connect(controls.imgPrint, &ClickableImage::clicked, this, &ToolbarCommands::imgPrintClick);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "channels/channel_step.h"
+
+#include <gtest/gtest.h>
 
 namespace quorprog {
 namespace {

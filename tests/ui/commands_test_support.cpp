@@ -51,7 +51,8 @@ GridRig::GridRig(std::string_view model)
 std::pair<int32_t, int32_t> GridRig::counters(int channel) {
     const auto g = static_cast<uint32_t>(view.currentGroup());
     const auto c = static_cast<uint32_t>(channel);
-    return {map().ReadMapValue(partitionKey(g, "N", c)), map().ReadMapValue(partitionKey(g, "A", c))};
+    return {map().ReadMapValue(partitionKey(g, "N", c)),
+            map().ReadMapValue(partitionKey(g, "A", c))};
 }
 
 int GridRig::changedBytes() const {

@@ -1,3 +1,5 @@
+#include "app/programmer_selection.h"
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -7,7 +9,6 @@
 #include <QWidget>
 
 #include "app/main_window_controls.h"
-#include "app/programmer_selection.h"
 #include "fakes/recording_prompter.h"
 #include "fakes/scripted_serial_line.h"
 #include "programmer/programmer_link.h"
@@ -108,7 +109,8 @@ TEST_F(ProgrammerSelectionTest, AProgrammerThatNoLongerOpensShowsAnEmptyBatteryW
 }
 
 TEST_F(ProgrammerSelectionTest, TheSearchButtonSelectsTheFirstEntryAgainAndQueriesItsBattery) {
-    line.port("COM1", programmerAnswering("BATTERY=5")).port("COM3", programmerAnswering("BATTERY=1"));
+    line.port("COM1", programmerAnswering("BATTERY=5"))
+        .port("COM3", programmerAnswering("BATTERY=1"));
     selection.search();
     ASSERT_EQ(controls.listProgrammers->count(), 2);
     controls.listProgrammers->setCurrentIndex(1);

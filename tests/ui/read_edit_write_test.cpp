@@ -3,20 +3,20 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
-#include <functional>
 #include <QProcess>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "app/clickable_image.h"
 #include "app/main_window.h"
@@ -59,10 +59,10 @@ class ReadEditWrite : public ::testing::Test {
         startEmulator();
         QFile settings(root_.filePath("config/quorprog/quorprog.ini"));
         ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        settings.write("[PORTS]\r\nCOM1=" + device_ + "\r\nCOM2=" +
-                       root_.filePath("none2").toLocal8Bit() + "\r\nCOM3=" +
-                       root_.filePath("none3").toLocal8Bit() + "\r\nCOM4=" +
-                       root_.filePath("none4").toLocal8Bit() + "\r\n");
+        settings.write("[PORTS]\r\nCOM1=" + device_ +
+                       "\r\nCOM2=" + root_.filePath("none2").toLocal8Bit() +
+                       "\r\nCOM3=" + root_.filePath("none3").toLocal8Bit() +
+                       "\r\nCOM4=" + root_.filePath("none4").toLocal8Bit() + "\r\n");
     }
 
     void TearDown() override {
@@ -73,8 +73,8 @@ class ReadEditWrite : public ::testing::Test {
 
     void startEmulator() {
         emulator_.setProgram(QStringLiteral(QUORPROG_BINARY_DIR "/bin/quorprog-emu"));
-        emulator_.setArguments({"--model", "dual group system", "--image", imagePath(),
-                                "--exit-with-parent"});
+        emulator_.setArguments(
+            {"--model", "dual group system", "--image", imagePath(), "--exit-with-parent"});
         emulator_.start();
         ASSERT_TRUE(emulator_.waitForStarted(kWaitMs)) << emulator_.errorString().toStdString();
         QElapsedTimer waited;
@@ -152,8 +152,7 @@ TEST_F(ReadEditWrite, AnEditedFrequencyReachesTheDeviceWithTheDateAndNothingElse
     prompter_.answers = {Prompter::Answer::Yes};
     QTest::mouseClick(controls().imgWrite, Qt::LeftButton);
     ASSERT_FALSE(prompter_.messages.empty());
-    EXPECT_EQ(prompter_.messages.back().text,
-              window.LocalText(text::kWriteSucceeded));
+    EXPECT_EQ(prompter_.messages.back().text, window.LocalText(text::kWriteSucceeded));
     EXPECT_GT(controls().cgBattery->value(), 0);
 
     const Bytes after = bytesOf(readFile(imagePath()));
@@ -183,19 +182,34 @@ TEST_F(ReadEditWrite, AnEditedFrequencyReachesTheDeviceWithTheDateAndNothingElse
     for (uint32_t p = 0; p < 2; ++p) {
         const std::string entry = writtenMap.entryOf(partitionKey(p, "Date"));
         const QString stamped = QString::fromStdString(writtenMap.ReadEntryText(entry));
-        EXPECT_TRUE(date.match(stamped).hasMatch()) << "group " << p << ": " << stamped.toStdString();
+        EXPECT_TRUE(date.match(stamped).hasMatch())
+            << "group " << p << ": " << stamped.toStdString();
     }
 }
 
 // Runs `act` on the next modal dialog once it is up (the dialogs block in their own loops).
-void whenModalDialogOpens(std::function<void(QWidget&)> act) {
-    QTimer::singleShot(50, [act = std::move(act)] {
+// Gives up after about kWaitMs.
+void whenModalDialogOpens(std::function<void(QWidget&)> act, int attempts = kWaitMs / 50) {
+    QTimer::singleShot(50, [act = std::move(act), attempts] {
         QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog) {
-            whenModalDialogOpens(act);
-            return;
+        if (dialog) {
+            act(*dialog);
+        } else if (attempts > 0) {
+            whenModalDialogOpens(act, attempts - 1);
+        } else {
+            ADD_FAILURE() << "no dialog opened";
         }
-        act(*dialog);
+    });
+}
+
+// A dialog still open after `ms` fails the test and is closed, so that the test ends. The watch
+// ends with `owner` (the test's window).
+void closeDialogLeftOpenAfter(int ms, QObject* owner) {
+    QTimer::singleShot(ms, owner, [] {
+        if (QWidget* stuck = QApplication::activeModalWidget()) {
+            ADD_FAILURE() << "left open: " << stuck->windowTitle().toStdString();
+            stuck->close();
+        }
     });
 }
 
@@ -245,6 +259,7 @@ TEST_F(ReadEditWrite, AChannelFileSavedFromTheDeviceOpensStraightBackIntoTheGrou
     const QString path = root_.filePath("plan.qvm");
 
     chooseFileInNextDialog(path);
+    closeDialogLeftOpenAfter(kWaitMs, window_.get());
     QTest::mouseClick(controls().imgSave, Qt::LeftButton);
     ASSERT_TRUE(QFile::exists(path));
 
@@ -259,6 +274,7 @@ TEST_F(ReadEditWrite, AChannelFileSavedFromTheDeviceOpensStraightBackIntoTheGrou
 
     prompter_.messages.clear();
     chooseFileInNextDialog(path);
+    closeDialogLeftOpenAfter(kWaitMs, window_.get());
     QTest::mouseClick(controls().imgOpen, Qt::LeftButton);
     ASSERT_EQ(prompter_.messages.size(), 1u);
     EXPECT_EQ(prompter_.messages[0].text, window_->LocalText(text::kFileRead));

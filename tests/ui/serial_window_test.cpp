@@ -1,10 +1,10 @@
+#include "app/serial_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QProgressBar>
 #include <QWidget>
-
-#include "app/serial_window.h"
 
 namespace quorprog {
 namespace {
