@@ -28,10 +28,6 @@ class MainWindowCommands : public QObject {
     explicit MainWindowCommands(TformMain& window);
     ~MainWindowCommands() override;
 
-    DeviceSession& session() { return session_; }
-    ProgrammerLink& link() { return link_; }
-    TformSerial& formSerial() { return *formSerial_; }
-
   protected:
     // The programmer search runs once the window has been shown for the first time.
     bool eventFilter(QObject* object, QEvent* event) override;
