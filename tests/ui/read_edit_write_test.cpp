@@ -283,6 +283,25 @@ TEST_F(ReadEditWrite, AChannelFileSavedFromTheDeviceOpensStraightBackIntoTheGrou
     EXPECT_EQ(controls().labelStepValue->text(), "12.500 kHz");
 }
 
+TEST_F(ReadEditWrite, AFailedReadForgetsTheDeviceButLeavesTheGridEnabled) {
+    readDevice();
+    emulator_.kill();
+    ASSERT_TRUE(emulator_.waitForFinished(kWaitMs));
+
+    QTest::mouseClick(controls().imgRead, Qt::LeftButton);
+    ASSERT_FALSE(prompter_.messages.empty());
+    EXPECT_EQ(prompter_.messages.back().text,
+              window_->LocalText(text::kMemoryCommunicationFailure));
+    EXPECT_TRUE(controls().Grid->isEnabled());
+    EXPECT_TRUE(controls().spinGroup->isEnabled());
+
+    // Nothing is left to write.
+    prompter_.messages.clear();
+    QTest::mouseClick(controls().imgWrite, Qt::LeftButton);
+    ASSERT_EQ(prompter_.messages.size(), 1u);
+    EXPECT_EQ(prompter_.messages[0].text, window_->LocalText(text::kReadDeviceFirst));
+}
+
 TEST_F(ReadEditWrite, ALanguageSwitchRedrawsTheGroupInformationOnlyWithADevice) {
     TformMain& window = startWindow();
     controls().listLanguages->setCurrentIndex(1);
