@@ -19,31 +19,31 @@ namespace {
 
 using GroupMap = std::vector<std::pair<uint32_t, uint32_t>>;  // file group → device group
 
-[[noreturn]] void badGroupMap(const std::string& spec) {
-    throw UsageError("program: --map wants FILE_GROUP:DEVICE_GROUP pairs, not \"" + spec + "\"");
+[[noreturn]] void badGroupMap(const std::string& mapping) {
+    throw UsageError("program: --map wants FILE_GROUP:DEVICE_GROUP pairs, not \"" + mapping + "\"");
 }
 
-uint32_t groupNumber(const std::string& text, const std::string& spec) {
+uint32_t groupNumber(const std::string& text, const std::string& mapping) {
     const auto value = parseIntegerText(text);
-    if (!value || *value < 0) badGroupMap(spec);
+    if (!value || *value < 0) badGroupMap(mapping);
     return static_cast<uint32_t>(*value);
 }
 
-GroupMap parseGroupMap(const std::string& spec) {
+GroupMap parseGroupMap(const std::string& mapping) {
     GroupMap pairs;
     std::set<uint32_t> sources;
-    std::stringstream items(spec);
+    std::stringstream items(mapping);
     for (std::string item; std::getline(items, item, ',');) {
         const size_t colon = item.find(':');
-        if (colon == std::string::npos) badGroupMap(spec);
-        const uint32_t from = groupNumber(item.substr(0, colon), spec);
-        const uint32_t to = groupNumber(item.substr(colon + 1), spec);
+        if (colon == std::string::npos) badGroupMap(mapping);
+        const uint32_t from = groupNumber(item.substr(0, colon), mapping);
+        const uint32_t to = groupNumber(item.substr(colon + 1), mapping);
         if (!sources.insert(from).second) {
             throw UsageError("program: --map names file group " + std::to_string(from) + " twice");
         }
         pairs.emplace_back(from, to);
     }
-    if (pairs.empty()) badGroupMap(spec);
+    if (pairs.empty()) badGroupMap(mapping);
     return pairs;
 }
 

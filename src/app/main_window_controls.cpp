@@ -45,10 +45,12 @@ QLabel* label(QWidget* parent, const char* name, int left, int top, int width) {
     return place(new QLabel(parent), name, left, top, width, kLabelHeight);
 }
 
-QLabel* boldLabel(QWidget* parent, const char* name, int left, int top, int width) {
+// Bold in the form's font, or at `pixelSize` when given (the receiver/transmitter label).
+QLabel* boldLabel(QWidget* parent, const char* name, int left, int top, int width,
+                  int pixelSize = 0) {
     QLabel* value = place(new QLabel(parent), name, left, top, width, kBoldLabelHeight);
     QFont font = value->font();
-    font.setPixelSize(16);
+    if (pixelSize > 0) font.setPixelSize(pixelSize);
     font.setBold(true);
     value->setFont(font);
     return value;
@@ -122,7 +124,7 @@ MainWindowControls createMainWindowControls(QWidget* form) {
     c.panelData = panel(form, "panelData", 432, 120, 145, 153);
     c.panelData->setFrameStyle(QFrame::Box | QFrame::Sunken);
     c.labelType = label(c.panelData, "labelType", 8, 10, kDataLabelWidth);
-    c.labelRxTx = boldLabel(c.panelData, "labelRxTx", 8, 26, kDataLabelWidth);
+    c.labelRxTx = boldLabel(c.panelData, "labelRxTx", 8, 26, kDataLabelWidth, 16);
     c.labelRange = label(c.panelData, "labelRange", 8, 58, kDataLabelWidth);
     c.labelRangeValue = boldLabel(c.panelData, "labelRangeValue", 8, 77, kDataLabelWidth);
     c.labelStep = label(c.panelData, "labelStep", 8, 105, kDataLabelWidth);

@@ -34,8 +34,9 @@ QString chooseFile(QWidget* window, QFileDialog::AcceptMode mode, const QString&
     // An existing file is replaced without a question.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDefaultSuffix(extension);
+    // The filter lists the files; a pattern such as "*.QVM" in the name box would be taken by
+    // Qt as a literal file name, so the box starts empty.
     dialog.setNameFilter("Quorvel Programmer Files (*.qvm *.QVM)");
-    dialog.selectFile("*." + extension);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }

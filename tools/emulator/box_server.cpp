@@ -90,6 +90,9 @@ class Session {
             if (count <= 0) return;  // full: poll says when it drains
             trace_.boxSent(std::string_view(output_).substr(0, static_cast<size_t>(count)));
             output_.erase(0, static_cast<size_t>(count));
+            // Paced, go back to the poll after every byte: a host that closes the port in the
+            // middle of an answer must see the rest of it dropped, as a box reset by DTR would.
+            if (pacer_.paced()) return;
         }
     }
 
