@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "fakes/recording_prompter.h"
 #include "files/frequency_sheet_layout.h"
 #include "files/print_sheet.h"
 #include "files/system_date_separator.h"
-#include "recording_prompter.h"
 #include "seams/clock.h"
 
 namespace quorprog {
@@ -257,10 +257,10 @@ TEST(PrintFrequencySheetTest, RefusesBeforeADeviceWasRead) {
     const FixedClock clock{CalendarDate{2026, 12, 6}};
     const MemoryImage noImage;
     printFrequencySheet(nullptr, noImage, planWithGroups({16}), texts, prompter, clock);
-    ASSERT_EQ(prompter.boxes.size(), 1u);
-    EXPECT_EQ(prompter.boxes[0].text,
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text,
               "Please connect you wireless device and read data before to do this action!");
-    EXPECT_EQ(prompter.boxes[0].caption, "WARNING");
+    EXPECT_EQ(prompter.messages[0].caption, "WARNING");
 }
 
 TEST(PrintFrequencySheetTest, AsksForThePrinterWithEveryOptionOff) {
@@ -279,7 +279,7 @@ TEST(PrintFrequencySheetTest, AsksForThePrinterWithEveryOptionOff) {
     });
     printFrequencySheet(nullptr, image, planWithGroups({16}), texts, prompter, clock);
     EXPECT_TRUE(asked);
-    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(prompter.messages.empty());
 }
 
 }  // namespace

@@ -88,7 +88,7 @@ TEST_F(HoverAndHelp, OpensTheHelpPageOfTheSelectedLanguage) {
     ASSERT_EQ(openedUrls.size(), 2u);
     EXPECT_EQ(openedUrls[0], QUrl::fromLocalFile(helpFolder() + "/english.html"));
     EXPECT_EQ(openedUrls[1], QUrl::fromLocalFile(helpFolder() + "/italiano.html"));
-    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(HoverAndHelp, LogoOpensTheWebsitePage) {
@@ -106,8 +106,8 @@ TEST_F(HoverAndHelp, MissingPageIsReportedInTheCurrentLanguage) {
     emit form.controls().imgLogo->clicked();  // so is website.html
 
     EXPECT_TRUE(openedUrls.empty());
-    ASSERT_EQ(prompter.boxes.size(), 2u);
-    for (const RecordingPrompter::Box& box : prompter.boxes) {
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    for (const RecordingPrompter::Message& box : prompter.messages) {
         EXPECT_EQ(box.text, "File di documentazione non trovato!");
         EXPECT_EQ(box.caption, "ERRORE");
         EXPECT_EQ(box.buttons, Prompter::Buttons::Ok);

@@ -66,16 +66,16 @@ TEST_F(LanguageSwitch, CreatesTheSettingsFileWhenThereIsNone) {
     TformMain& form = start();
     pickLanguage(form, 1);
     EXPECT_EQ(SettingsFile(settingsPath()).readLanguage(), 1);
-    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(LanguageSwitch, SettingsThatCannotBeWrittenAreReportedAndTheLanguageStillChanges) {
     QDir().mkpath(settingsPath());  // a folder where the file would be
     TformMain& form = start();
     pickLanguage(form, 1);
-    ASSERT_EQ(prompter.boxes.size(), 1u);
-    EXPECT_EQ(prompter.boxes[0].text, "Cannot create file " + settingsPath().toStdString());
-    EXPECT_EQ(prompter.boxes[0].caption, "ERRORE");
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, "Cannot create file " + settingsPath().toStdString());
+    EXPECT_EQ(prompter.messages[0].caption, "ERRORE");
     EXPECT_EQ(form.controls().labelGroup->text(), "Gruppo");
 }
 

@@ -43,17 +43,17 @@ TEST_F(MainWindowFiles, RunsWithoutALogWhenItCannotBeCreated) {
     QDir(programFolder()).mkdir("log.txt");  // a folder where the file would be
     TformMain& form = start();
     form.log().printf("dropped\n");
-    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(prompter.messages.empty());
     EXPECT_TRUE(form.close());
 }
 
 TEST_F(MainWindowFiles, EndsWithAMessageAndNoWindowWhenTheDescriptionCannotBeWritten) {
     QDir(programFolder()).mkdir("quorprog.cfg");
     EXPECT_EQ(TformMain::create(environment()), nullptr);
-    ASSERT_EQ(prompter.boxes.size(), 1u);
-    EXPECT_EQ(prompter.boxes[0].text,
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text,
               "Cannot create file " + programFolder().toStdString() + "quorprog.cfg");
-    EXPECT_EQ(prompter.boxes[0].icon, Prompter::Icon::Error);
+    EXPECT_EQ(prompter.messages[0].icon, Prompter::Icon::Error);
 }
 
 struct SavedLanguage {
@@ -96,10 +96,10 @@ TEST_F(MainWindowFiles, ExitAsksFirstAndClosesOnlyOnYes) {
 
     prompter.answers = {Prompter::Answer::No};
     emit form.controls().imgExit->clicked();
-    ASSERT_EQ(prompter.boxes.size(), 1u);
-    EXPECT_EQ(prompter.boxes[0].text, "Are you sure you want to exit?");
-    EXPECT_EQ(prompter.boxes[0].caption, "WARNING");
-    EXPECT_EQ(prompter.boxes[0].buttons, Prompter::Buttons::YesNo);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, "Are you sure you want to exit?");
+    EXPECT_EQ(prompter.messages[0].caption, "WARNING");
+    EXPECT_EQ(prompter.messages[0].buttons, Prompter::Buttons::YesNo);
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(QFileInfo::exists(description));
 

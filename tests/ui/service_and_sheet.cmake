@@ -7,12 +7,12 @@ quorprog_test(NAME service_tests
         ${CMAKE_CURRENT_LIST_DIR}/service_changes_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/service_data_dialog_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/service_password_test.cpp
-    LIBRARIES quorprog_ui Qt6::Test
+    LIBRARIES quorprog_ui quorprog_test_fakes Qt6::Test
     QT)
 
 quorprog_test(NAME frequency_sheet_tests
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/qt_application.cpp
         ${CMAKE_CURRENT_LIST_DIR}/frequency_sheet_test.cpp
-    LIBRARIES quorprog_ui
+    LIBRARIES quorprog_ui quorprog_test_fakes
     QT)

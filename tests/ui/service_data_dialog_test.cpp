@@ -184,8 +184,8 @@ TEST_F(ServiceDataDialogTest, WrongPasswordNeverOpensTheServiceData) {
     runServiceMode(nullptr, device.prompter, device.table, device.map, 0, recordingDisplay());
 
     EXPECT_FALSE(serviceDialogShown);
-    ASSERT_EQ(device.prompter.boxes.size(), 1u);
-    EXPECT_EQ(device.prompter.boxes[0].caption, "error");
+    ASSERT_EQ(device.prompter.messages.size(), 1u);
+    EXPECT_EQ(device.prompter.messages[0].caption, "error");
 }
 
 }  // namespace

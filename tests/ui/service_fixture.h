@@ -8,7 +8,7 @@
 #include "description/description_reader.h"
 #include "description/memory_image.h"
 #include "description/memory_map.h"
-#include "recording_prompter.h"
+#include "fakes/recording_prompter.h"
 
 namespace quorprog::test_support {
 

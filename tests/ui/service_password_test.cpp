@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "recording_prompter.h"
+#include "fakes/recording_prompter.h"
 #include "service/service_password_dialog.h"
 
 namespace quorprog {
@@ -33,12 +33,12 @@ TEST_P(ServicePasswordTest, GoComparesExactlyAndAlwaysCloses) {
     EXPECT_FALSE(dialog.isVisible());
     if (GetParam().accepted) {
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
-        EXPECT_TRUE(prompter.boxes.empty());
+        EXPECT_TRUE(prompter.messages.empty());
     } else {
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
-        ASSERT_EQ(prompter.boxes.size(), 1u);
-        EXPECT_EQ(prompter.boxes[0].text, "Sorry, wrong password!");
-        EXPECT_EQ(prompter.boxes[0].caption, "error");
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_EQ(prompter.messages[0].text, "Sorry, wrong password!");
+        EXPECT_EQ(prompter.messages[0].caption, "error");
     }
 }
 
@@ -60,7 +60,7 @@ TEST(ServicePasswordDialogTest, EnterInTheEditDoesNotPressGo) {
     QTest::keyClick(edit, Qt::Key_Return);
 
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST(ServicePasswordDialogTest, TypedCharactersShowAsAsterisks) {
@@ -83,7 +83,7 @@ TEST(ServicePasswordDialogTest, AskGivesTheAnswerOfTheModalDialog) {
             dialog->findChild<QPushButton*>("Button1")->click();
         });
         EXPECT_EQ(askServicePassword(nullptr, prompter), entry.accepted) << entry.typed;
-        EXPECT_EQ(prompter.boxes.empty(), entry.accepted);
+        EXPECT_EQ(prompter.messages.empty(), entry.accepted);
     }
 }
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "recording_prompter.h"
+#include "fakes/recording_prompter.h"
 
 namespace quorprog::testing {
 
