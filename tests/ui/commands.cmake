@@ -4,6 +4,7 @@ find_package(Qt6 REQUIRED COMPONENTS Test)
 
 quorprog_test(NAME commands_test
     SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/qt_application.cpp
         ${CMAKE_CURRENT_LIST_DIR}/commands_test_support.cpp
         ${CMAKE_CURRENT_LIST_DIR}/channel_step_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/frequency_text_test.cpp
@@ -17,6 +18,7 @@ quorprog_test(NAME commands_test
 # The program's window against the emulated programmer box: needs quorprog-emu built.
 quorprog_test(NAME commands_e2e_test
     SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/qt_application.cpp
         ${CMAKE_CURRENT_LIST_DIR}/commands_test_support.cpp
         ${CMAKE_CURRENT_LIST_DIR}/read_edit_write_test.cpp
     LIBRARIES quorprog_ui quorprog_test_fakes Qt6::Test

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QTableWidget>
 
@@ -11,27 +10,6 @@
 #include "description/default_description.h"
 
 namespace quorprog::commands_test {
-namespace {
-
-// One application object for every test of this program.
-class QtApplication : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "commands_test";
-        static char* argv[] = {name, nullptr};
-        application_ = std::make_unique<QApplication>(argc, argv);
-        QApplication::setApplicationName(QStringLiteral("quorprog"));
-    }
-    void TearDown() override { application_.reset(); }
-
-  private:
-    std::unique_ptr<QApplication> application_;
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtApplication);
-
-}  // namespace
 
 GridRig::GridRig(std::string_view model)
     : description(DescriptionReader::fromText(defaultDescriptionText())),
