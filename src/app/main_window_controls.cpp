@@ -18,7 +18,7 @@ namespace {
 constexpr int kGridRowHeight = 20;
 constexpr int kLabelHeight = 16;
 constexpr int kBoldLabelHeight = 21;
-constexpr int kDataLabelWidth = 129;
+constexpr int kDataLabelWidth = 135;  // up to the panel's inner edge: "470.000-790.000 MHz" in bold
 constexpr int kGridColumnWidths[] = {20, 100, 100};
 
 template <typename Control>
