@@ -1,26 +1,24 @@
 #include "channels/channel_step.h"
 
 #include <cmath>
+#include <optional>
 
-#include "channels/partition_keys.h"
+#include "channels/pll.h"
 
 namespace quorprog {
 namespace {
 
-// The divider count the loop needs for frequency f on the given step; none when the count cannot
-// be set in the counters (a receiver oscillator below 0 or beyond 32 bits).
-bool loopCount(const ChannelTable& table, uint32_t p, float f, float step, int64_t gridPoint,
-               uint32_t& count) {
-    if (!table.IsReceiver[p]) {
-        count = static_cast<uint32_t>(gridPoint);
-        return true;
-    }
+// The divider count the loop needs for grid point `gridPoint` at frequency f on the given step:
+// the grid point itself for a transmitter, the oscillator's whole steps for a receiver. The
+// oscillator is formed in single precision like the step, and the ratio is truncated before the
+// range check, so an oscillator less than one step below 0 counts 0 here where the encoding
+// refuses it.
+std::optional<uint32_t> steppedCount(const ChannelTable& table, uint32_t p, float f, float step,
+                                     int64_t gridPoint) {
+    if (!table.IsReceiver[p]) return static_cast<uint32_t>(gridPoint);
     const auto intermediate = static_cast<float>(table.IF[p]);
     const float oscillator = table.OSCoverRF[p] ? f + intermediate : f - intermediate;
-    const float ratio = std::trunc(oscillator / step);
-    if (!(ratio >= 0.0f) || ratio >= 4294967296.0f) return false;
-    count = static_cast<uint32_t>(ratio);
-    return true;
+    return loopCount(std::trunc(oscillator / step));
 }
 
 }  // namespace
@@ -47,18 +45,17 @@ ChannelStepping nextChannelStep(const ChannelTable& table, uint32_t p, uint32_t 
     const auto gridPoint = static_cast<int64_t>(std::trunc(frequency / step));
     const int64_t next = gridPoint + (direction > 0 ? 1 : -1);
     const float stepped = static_cast<float>(next) * step;
-    uint32_t count = 0;
+    const std::optional<uint32_t> count = steppedCount(table, p, stepped, step, next);
     if (static_cast<double>(stepped) < table.MinFreq[p] ||
-        static_cast<double>(stepped) > table.MaxFreq[p] ||
-        !loopCount(table, p, stepped, step, next, count)) {
+        static_cast<double>(stepped) > table.MaxFreq[p] || !count) {
         stepping.outcome = Outcome::OutOfRange;
         return stepping;
     }
     const auto prescaler = static_cast<uint32_t>(table.Prescaler[p]);
     stepping.outcome = Outcome::Stepped;
     stepping.frequency = stepped;
-    stepping.n = count / prescaler;
-    stepping.a = count % prescaler;
+    stepping.n = *count / prescaler;
+    stepping.a = *count % prescaler;
     return stepping;
 }
 
@@ -67,8 +64,7 @@ ChannelStepping::Outcome stepChannelFrequency(ChannelTable& table, MemoryMap& ma
     const ChannelStepping stepping = nextChannelStep(table, p, c, direction);
     if (stepping.outcome != ChannelStepping::Outcome::Stepped) return stepping.outcome;
     table.Frequency[p][c] = stepping.frequency;
-    map.WriteMapValue(partitionKey(p, "N", c), static_cast<int32_t>(stepping.n));
-    map.WriteMapValue(partitionKey(p, "A", c), static_cast<int32_t>(stepping.a));
+    writeChannelCounters(map, p, c, stepping.n, stepping.a);
     return stepping.outcome;
 }
 

@@ -20,21 +20,9 @@ int32_t wrappingAdd(int32_t a, int32_t b) {
 
 enum class ChannelOutcome { Exact, Snapped, Skipped, Cleared, NoDivider };
 
-// The whole loop division count of a ratio, or none when the ratio cannot be set in the counters
-// (a receiver whose oscillator would have to run below 0, or beyond 32 bits).
-std::optional<uint32_t> loopCount(float ratio) {
-    if (!(ratio >= 0.0f) || ratio >= 4294967296.0f) return std::nullopt;
-    return static_cast<uint32_t>(ratio);
-}
-
-void writeCounters(MemoryMap& map, uint32_t p, uint32_t c, uint32_t n, uint32_t a) {
-    map.WriteMapValue(partitionKey(p, "N", c), static_cast<int32_t>(n));
-    map.WriteMapValue(partitionKey(p, "A", c), static_cast<int32_t>(a));
-}
-
 ChannelOutcome clearChannel(ChannelTable& table, MemoryMap& map, uint32_t p, uint32_t c) {
     table.Frequency[p][c] = 0.0f;
-    writeCounters(map, p, c, 0, 0);
+    writeChannelCounters(map, p, c, 0, 0);
     return ChannelOutcome::Cleared;
 }
 
@@ -70,11 +58,21 @@ ChannelOutcome encodeChannel(ChannelTable& table, MemoryMap& map, uint32_t p, ui
     }
     const std::optional<uint32_t> count = loopCount(ratio);
     if (!count) return clearChannel(table, map, p, c);
-    writeCounters(map, p, c, *count / prescaler, *count % prescaler);
+    writeChannelCounters(map, p, c, *count / prescaler, *count % prescaler);
     return outcome;
 }
 
 }  // namespace
+
+std::optional<uint32_t> loopCount(float ratio) {
+    if (!(ratio >= 0.0f) || ratio >= 4294967296.0f) return std::nullopt;
+    return static_cast<uint32_t>(ratio);
+}
+
+void writeChannelCounters(MemoryMap& map, uint32_t p, uint32_t c, uint32_t n, uint32_t a) {
+    map.WriteMapValue(partitionKey(p, "N", c), static_cast<int32_t>(n));
+    map.WriteMapValue(partitionKey(p, "A", c), static_cast<int32_t>(a));
+}
 
 double ComputeChannelFrequency(int32_t n, int32_t a, const PllParameters& pll) {
     if (pll.r == 0) return 0.0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "channels/channel_table.h"
 #include "description/memory_map.h"
@@ -27,6 +28,15 @@ double ComputeChannelFrequency(int32_t n, int32_t a, const PllParameters& pll);
 
 // The parameters of channel c of partition p as the table holds them (p, c valid).
 PllParameters pllOfChannel(const ChannelTable& table, uint32_t p, uint32_t c);
+
+// The loop's whole division count for a ratio of oscillator frequency to channel step, or none
+// when the counters cannot hold it: a receiver whose oscillator would run below 0, a count beyond
+// 32 bits, or a ratio that is not a number. The fraction is dropped, never rounded.
+std::optional<uint32_t> loopCount(float ratio);
+
+// Writes the counters N and A of channel c of partition p through map, under "Partition%d.N%d" and
+// "Partition%d.A%d"; the image stores them as signed 32-bit values.
+void writeChannelCounters(MemoryMap& map, uint32_t p, uint32_t c, uint32_t n, uint32_t a);
 
 // Result of EncodeChannelFrequencies.
 enum EncodeResult : int32_t {

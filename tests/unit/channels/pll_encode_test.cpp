@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "channel_test_support.h"
 #include "channels/partition_keys.h"
@@ -228,6 +229,32 @@ TEST_F(EncodeTest, ReceiverWhoseOscillatorWouldRunBelowZeroIsCleared) {
 TEST_F(EncodeTest, AFrequencyThatIsNotANumberIsCleared) {
     EXPECT_EQ(encode(std::numeric_limits<float>::quiet_NaN()), kEncodeFailed);
     EXPECT_EQ(frequency(0), 0.0f);
+}
+
+TEST(LoopCount, DropsTheFractionOfAWholeRatio) {
+    EXPECT_EQ(loopCount(0.0f), 0u);
+    EXPECT_EQ(loopCount(-0.0f), 0u);
+    EXPECT_EQ(loopCount(37600.0f), 37600u);
+    EXPECT_EQ(loopCount(37600.99f), 37600u);
+    // The largest ratio a float holds below 2^32.
+    EXPECT_EQ(loopCount(4294967040.0f), 4294967040u);
+}
+
+TEST(LoopCount, RefusesWhatTheCountersCannotHold) {
+    EXPECT_EQ(loopCount(-0.5f), std::nullopt);
+    EXPECT_EQ(loopCount(-1.0f), std::nullopt);
+    EXPECT_EQ(loopCount(4294967296.0f), std::nullopt);
+    EXPECT_EQ(loopCount(std::numeric_limits<float>::infinity()), std::nullopt);
+    EXPECT_EQ(loopCount(std::numeric_limits<float>::quiet_NaN()), std::nullopt);
+}
+
+TEST_F(EncodeTest, ChannelCountersAreWrittenUnderTheirOwnKeys) {
+    presetCounters(2, 5, 5);
+    writeChannelCounters(device.map, 0, 3, 587, 32);
+    EXPECT_EQ(n(3), 587);
+    EXPECT_EQ(a(3), 32);
+    EXPECT_EQ(n(2), 5);
+    EXPECT_EQ(a(2), 5);
 }
 
 }  // namespace
