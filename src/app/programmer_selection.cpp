@@ -1,5 +1,6 @@
 #include "app/programmer_selection.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -38,8 +39,12 @@ void ProgrammerSelection::fillList() {
     const QSignalBlocker blocker(list);
     list.clear();
     for (const std::string& entry : link_.ProgrammerEntries()) {
-        list.addItem(QString::fromStdString(entry));
+        const QString text = QString::fromStdString(entry);
+        list.addItem(text);
+        // The narrow list cuts a long version line short; its tip and drop-down show it whole.
+        list.setItemData(list.count() - 1, text, Qt::ToolTipRole);
     }
+    list.view()->setMinimumWidth(list.view()->sizeHintForColumn(0) + 8);
 }
 
 void ProgrammerSelection::ProgrammerSelected() {
