@@ -13,7 +13,7 @@
 #include "counting_serial_line.h"
 #include "description/default_description.h"
 #include "programmer/programmer_link.h"
-#include "programmer/qt_serial_line.h"
+#include "ui/serial/qt_serial_line.h"
 #include "seams/clock.h"
 #include "seams/log.h"
 #include "seams/progress_view.h"

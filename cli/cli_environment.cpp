@@ -3,7 +3,7 @@
 #include <system_error>
 
 #include "description/default_description.h"
-#include "programmer/settings_port_map.h"
+#include "ui/serial/settings_port_map.h"
 #include "seams/file_log.h"
 #include "text/language_list.h"
 

@@ -2,7 +2,7 @@
 
 #include "cli_environment.h"
 #include "programmer/programmer_link.h"
-#include "programmer/qt_serial_line.h"
+#include "ui/serial/qt_serial_line.h"
 
 namespace quorprog::cli {
 

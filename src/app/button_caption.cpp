@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "app/artwork.h"
+#include "ui/artwork/artwork.h"
 
 namespace quorprog {
 namespace {

@@ -11,8 +11,3 @@ target_sources(quorprog_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/serial_window.cpp
     ${CMAKE_CURRENT_LIST_DIR}/toolbar_commands.cpp
 )
-
-# The channel step of the grid's arrows has no screen meaning: it belongs to the core.
-target_sources(quorprog_core PRIVATE
-    ${PROJECT_SOURCE_DIR}/src/channels/channel_step.cpp
-)

@@ -12,7 +12,7 @@
 #include <QTableWidget>
 #include <QWindow>
 
-#include "app/artwork.h"
+#include "ui/artwork/artwork.h"
 #include "app/button_caption.h"
 #include "app/clickable_image.h"
 #include "app/hover_help.h"

@@ -5,8 +5,8 @@
 
 #include "app/main_window.h"
 #include "app/serial_window.h"
-#include "programmer/settings_port_map.h"
-#include "service/service_mode.h"
+#include "ui/serial/settings_port_map.h"
+#include "ui/service/service_mode.h"
 
 namespace quorprog {
 

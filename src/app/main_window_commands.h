@@ -9,7 +9,7 @@
 #include "app/programmer_selection.h"
 #include "app/toolbar_commands.h"
 #include "programmer/programmer_link.h"
-#include "programmer/qt_serial_line.h"
+#include "ui/serial/qt_serial_line.h"
 #include "seams/clock.h"
 #include "session/device_session.h"
 

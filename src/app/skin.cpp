@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "app/artwork.h"
+#include "ui/artwork/artwork.h"
 
 namespace quorprog {
 

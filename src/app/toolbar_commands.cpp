@@ -2,7 +2,7 @@
 
 #include "app/clickable_image.h"
 #include "app/main_window_controls.h"
-#include "files/print_sheet.h"
+#include "ui/files/print_sheet.h"
 #include "session/device_session.h"
 
 namespace quorprog {

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <functional>
 
-#include "files/channel_file_buttons.h"
+#include "ui/files/channel_file_buttons.h"
 
 class QWidget;
 

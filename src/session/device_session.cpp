@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "description/identification.h"
-#include "description/partition_setup.h"
+#include "model/identification.h"
+#include "model/partition_setup.h"
 #include "text/text_ids.h"
 
 namespace quorprog {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "channels/factory_image.h"
+#include "model/factory_image.h"
 #include "description/default_description.h"
 #include "description/description_reader.h"
 #include "emulator_process.h"

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "channels/factory_image.h"
+#include "model/factory_image.h"
 #include "description/default_description.h"
 #include "description/description_reader.h"
 #include "description/memory_image.h"
@@ -14,8 +14,8 @@
 #include "fakes/link_recorders.h"
 #include "fakes/recording_prompter.h"
 #include "programmer/programmer_link.h"
-#include "programmer/qt_serial_line.h"
-#include "programmer/settings_port_map.h"
+#include "ui/serial/qt_serial_line.h"
+#include "ui/serial/settings_port_map.h"
 
 namespace quorprog {
 namespace {

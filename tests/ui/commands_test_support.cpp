@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
-#include "channels/factory_image.h"
+#include "model/factory_image.h"
 #include "channels/partition_keys.h"
 #include "description/default_description.h"
 

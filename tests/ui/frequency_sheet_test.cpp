@@ -1,4 +1,4 @@
-#include "files/frequency_sheet.h"
+#include "ui/files/frequency_sheet.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,8 @@
 
 #include "fakes/recording_prompter.h"
 #include "files/frequency_sheet_layout.h"
-#include "files/print_sheet.h"
-#include "files/system_date_separator.h"
+#include "ui/files/print_sheet.h"
+#include "ui/files/system_date_separator.h"
 #include "seams/clock.h"
 
 namespace quorprog {

@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "app/artwork.h"
+#include "ui/artwork/artwork.h"
 #include "app/clickable_image.h"
 #include "app/settings_file.h"
 #include "shell_fixture.h"

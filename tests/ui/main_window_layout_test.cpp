@@ -6,7 +6,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
-#include "app/artwork.h"
+#include "ui/artwork/artwork.h"
 #include "app/clickable_image.h"
 #include "app/up_down_control.h"
 #include "shell_fixture.h"

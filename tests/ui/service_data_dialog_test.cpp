@@ -1,4 +1,4 @@
-#include "service/service_data_dialog.h"
+#include "ui/service/service_data_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@
 #include <functional>
 #include <utility>
 
-#include "service/service_mode.h"
-#include "service/service_password_dialog.h"
+#include "ui/service/service_mode.h"
+#include "ui/service/service_password_dialog.h"
 #include "service_fixture.h"
 
 namespace quorprog {

@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "fakes/recording_prompter.h"
-#include "service/service_password_dialog.h"
+#include "ui/service/service_password_dialog.h"
 
 namespace quorprog {
 namespace {

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "channels/factory_image.h"
+#include "model/factory_image.h"
 #include "description/default_description.h"
 #include "description/description_reader.h"
 

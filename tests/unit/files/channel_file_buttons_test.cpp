@@ -1,4 +1,4 @@
-#include "files/channel_file_buttons.h"
+#include "ui/files/channel_file_buttons.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include "description/memory_map.h"
 #include "files/channel_file_table.h"
 #include "files/file_bytes.h"
-#include "files/import_dialog.h"
+#include "ui/files/import_dialog.h"
 #include "files_test_support.h"
 
 namespace quorprog {

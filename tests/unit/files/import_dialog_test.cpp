@@ -1,4 +1,4 @@
-#include "files/import_dialog.h"
+#include "ui/files/import_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-#include "channels/factory_image.h"
+#include "model/factory_image.h"
 #include "description/default_description.h"
 #include "description/description_reader.h"
 #include "fakes/fake_programmer_line.h"

@@ -1,7 +1,7 @@
-#include "service/service_mode.h"
+#include "ui/service/service_mode.h"
 
-#include "service/service_data_dialog.h"
-#include "service/service_password_dialog.h"
+#include "ui/service/service_data_dialog.h"
+#include "ui/service/service_password_dialog.h"
 
 namespace quorprog {
 

@@ -1,4 +1,4 @@
-#include "description/identification.h"
+#include "model/identification.h"
 
 #include "channels/channel_table.h"
 #include "channels/partition_keys.h"

@@ -1,4 +1,4 @@
-#include "service/dialog_geometry.h"
+#include "ui/service/dialog_geometry.h"
 
 #include <QFont>
 #include <QLabel>

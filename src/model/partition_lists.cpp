@@ -1,10 +1,10 @@
-#include "description/partition_lists.h"
+#include "model/partition_lists.h"
 
 #include <string>
 #include <vector>
 
 #include "channels/partition_keys.h"
-#include "description/setup_error.h"
+#include "model/setup_error.h"
 
 namespace quorprog {
 namespace {

@@ -1,11 +1,11 @@
-#include "files/print_sheet.h"
+#include "ui/files/print_sheet.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include "channels/date_stamp.h"
-#include "files/frequency_sheet.h"
-#include "files/system_date_separator.h"
+#include "ui/files/frequency_sheet.h"
+#include "ui/files/system_date_separator.h"
 #include "text/text_ids.h"
 
 namespace quorprog {

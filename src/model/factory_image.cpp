@@ -1,4 +1,4 @@
-#include "channels/factory_image.h"
+#include "model/factory_image.h"
 
 #include <array>
 #include <cstdint>
@@ -8,7 +8,7 @@
 #include "channels/partition_keys.h"
 #include "channels/pll.h"
 #include "description/fixed_value.h"
-#include "description/identification.h"
+#include "model/identification.h"
 #include "description/memory_map.h"
 #include "seams/prompter.h"
 

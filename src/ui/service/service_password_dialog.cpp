@@ -1,11 +1,11 @@
-#include "service/service_password_dialog.h"
+#include "ui/service/service_password_dialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "service/dialog_geometry.h"
-#include "service/masked_line_edit.h"
+#include "ui/service/dialog_geometry.h"
+#include "ui/service/masked_line_edit.h"
 
 namespace quorprog {
 

@@ -1,4 +1,4 @@
-#include "files/system_date_separator.h"
+#include "ui/files/system_date_separator.h"
 
 #include <QLocale>
 

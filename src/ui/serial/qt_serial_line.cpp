@@ -1,8 +1,8 @@
-#include "programmer/qt_serial_line.h"
+#include "ui/serial/qt_serial_line.h"
 
 #include <QThread>
 
-#include "programmer/settings_port_map.h"
+#include "ui/serial/settings_port_map.h"
 
 namespace quorprog {
 

@@ -1,4 +1,4 @@
-#include "description/partition_setup.h"
+#include "model/partition_setup.h"
 
 #include <array>
 #include <cstdint>
@@ -6,8 +6,8 @@
 
 #include "channels/partition_keys.h"
 #include "channels/pll.h"
-#include "description/partition_lists.h"
-#include "description/setup_error.h"
+#include "model/partition_lists.h"
+#include "model/setup_error.h"
 
 namespace quorprog {
 namespace {

@@ -1,4 +1,4 @@
-#include "service/masked_line_edit.h"
+#include "ui/service/masked_line_edit.h"
 
 #include <QLineEdit>
 #include <QProxyStyle>

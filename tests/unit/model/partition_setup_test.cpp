@@ -1,11 +1,11 @@
-#include "description/partition_setup.h"
+#include "model/partition_setup.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 
-#include "channel_test_support.h"
-#include "channels/factory_image.h"
+#include "channels/channel_test_support.h"
+#include "model/factory_image.h"
 #include "description/default_description.h"
 
 namespace quorprog {

@@ -1,4 +1,4 @@
-#include "programmer/settings_port_map.h"
+#include "ui/serial/settings_port_map.h"
 
 #include <QSerialPortInfo>
 #include <QStandardPaths>

@@ -1,4 +1,4 @@
-#include "files/frequency_sheet.h"
+#include "ui/files/frequency_sheet.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/artwork.h"
+#include "ui/artwork/artwork.h"
 #include "files/frequency_sheet_layout.h"
 #include "text/text_ids.h"
 

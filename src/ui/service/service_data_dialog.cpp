@@ -1,4 +1,4 @@
-#include "service/service_data_dialog.h"
+#include "ui/service/service_data_dialog.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "service/dialog_geometry.h"
+#include "ui/service/dialog_geometry.h"
 #include "service/service_items.h"
 
 namespace quorprog {

@@ -1,9 +1,9 @@
-#include "description/identification.h"
+#include "model/identification.h"
 
 #include <gtest/gtest.h>
 
-#include "channel_test_support.h"
-#include "channels/factory_image.h"
+#include "channels/channel_test_support.h"
+#include "model/factory_image.h"
 #include "description/default_description.h"
 
 namespace quorprog {

@@ -1,4 +1,4 @@
-#include "files/channel_file_buttons.h"
+#include "ui/files/channel_file_buttons.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -7,7 +7,7 @@
 
 #include "description/memory_image.h"
 #include "files/channel_file_commands.h"
-#include "files/import_dialog.h"
+#include "ui/files/import_dialog.h"
 #include "session/group_encoding.h"
 
 namespace quorprog {

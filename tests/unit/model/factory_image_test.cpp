@@ -1,8 +1,8 @@
-#include "channels/factory_image.h"
+#include "model/factory_image.h"
 
 #include <gtest/gtest.h>
 
-#include "channel_test_support.h"
+#include "channels/channel_test_support.h"
 #include "description/default_description.h"
 
 namespace quorprog {
