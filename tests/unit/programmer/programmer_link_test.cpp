@@ -171,10 +171,14 @@ TEST_F(ProgrammerLinkTest, BatteryAnswersParseAsOneHexDigitOrGiveMinusOne) {
         int level;
     };
     // Blanks before the digit are skipped, as a scan for one hexadecimal digit does.
-    const Case cases[] = {{"\r\nBATTERY= 5\r\n>", 5}, {"", -1},
-                          {"\r\n>", -1},                {"\r\nBATTERY=\r\n>", -1},
-                          {"\r\nBATTERY= \r\n>", -1},  {"\r\nBATTERY=G\r\n>", -1},
-                          {"\r\nbattery=5\r\n>", -1},  {"\r\nLOW\r\n>", -1}};
+    const Case cases[] = {{"\r\nBATTERY= 5\r\n>", 5},
+                          {"", -1},
+                          {"\r\n>", -1},
+                          {"\r\nBATTERY=\r\n>", -1},
+                          {"\r\nBATTERY= \r\n>", -1},
+                          {"\r\nBATTERY=G\r\n>", -1},
+                          {"\r\nbattery=5\r\n>", -1},
+                          {"\r\nLOW\r\n>", -1}};
     for (const Case& c : cases) {
         ScriptedSerialLine wire;
         ProgrammerLink fresh{wire, log, prompter, progress};
@@ -349,9 +353,9 @@ TEST_F(ProgrammerLinkTest, SelectBankConfirmsBanksInTurnAndClosesThePortWhenNotC
         EXPECT_EQ(fresh.IsOpen(), c.confirmed) << c.secondAnswer;
         // Judged on the second bank's own answer, not on a prompt left over from the first.
         EXPECT_EQ(fresh.ReplyLine(), c.confirmed ? "BANK=1" : "BANK=0");
-        EXPECT_EQ(bankLog.text().find("ERROR SETTING BANK!\nSERIAL PORT CLOSED.\n") !=
-                      std::string::npos,
-                  !c.confirmed);
+        EXPECT_EQ(
+            bankLog.text().find("ERROR SETTING BANK!\nSERIAL PORT CLOSED.\n") != std::string::npos,
+            !c.confirmed);
         EXPECT_EQ(wire.timeouts, 0) << c.secondAnswer;
     }
 }
