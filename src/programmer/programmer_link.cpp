@@ -11,7 +11,6 @@ namespace quorprog {
 namespace {
 
 constexpr std::string_view kVersionStart = "QUORVEL";
-constexpr std::string_view kBatteryStart = "BATTERY=";
 constexpr std::string_view kTypesStart = "TYPES=";
 constexpr std::string_view kSupportedMemory = "24C";
 
@@ -19,13 +18,6 @@ std::string hexAtLeastOneDigit(unsigned value) {
     char text[16];
     std::snprintf(text, sizeof text, "%01X", value);
     return text;
-}
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
 }
 
 }  // namespace
@@ -63,9 +55,7 @@ int ProgrammerLink::BatteryQuery() {
     if (!transport_.IsOpen()) return -1;
     transport_.WriteText("S");
     transport_.ReadLine();
-    const std::string& line = transport_.ReplyLine();
-    if (!line.starts_with(kBatteryStart) || line.size() == kBatteryStart.size()) return -1;
-    return hexDigit(line[kBatteryStart.size()]);
+    return batteryLevelIn(transport_.ReplyLine());
 }
 
 std::string ProgrammerLink::MemoryTypes() {
@@ -200,7 +190,11 @@ bool ProgrammerLink::ReadBank(unsigned bank) {
 
 bool ProgrammerLink::SelectBank(unsigned bank) {
     if (!transport_.IsOpen()) return false;
-    if (confirmBank(bank)) return true;
+    if (confirmBank(bank)) {
+        // Left in the input, this prompt would be read as the next bank's confirmation.
+        transport_.WaitPrompt();
+        return true;
+    }
     transport_.ClosePort();
     return false;
 }

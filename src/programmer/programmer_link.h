@@ -50,6 +50,8 @@ class ProgrammerLink {
     void SetBankDestination(std::span<uint8_t> destination) { destination_ = destination; }
     void ClearBankDestination() { destination_ = {}; }
     bool ReadBank(unsigned bank);
+    // True when the programmer confirmed the bank; its prompt is taken too, so that banks can be
+    // selected one after another. A bank not confirmed closes the port.
     bool SelectBank(unsigned bank);
     // Full memory address (bank × 256 + offset); the byte, or -1.
     int ReadByte(unsigned address);

@@ -9,6 +9,9 @@ namespace quorprog {
 namespace {
 
 constexpr std::string_view kMemoryError = "MEM ERROR";
+constexpr std::string_view kBatteryStart = "BATTERY=";
+// What a scan skips before a number; line ends never reach a reply line.
+constexpr std::string_view kBlanks = " \t\v\f";
 
 std::optional<uint8_t> hexDigitValue(char c) {
     if (c >= '0' && c <= '9') return static_cast<uint8_t>(c - '0');
@@ -71,6 +74,14 @@ ReplyCheck checkByteLine(std::string_view line, uint8_t& value) {
     if (!byte) return ReplyCheck::BadData;
     value = *byte;
     return ReplyCheck::Ok;
+}
+
+int batteryLevelIn(std::string_view line) {
+    if (!line.starts_with(kBatteryStart)) return -1;
+    const size_t digit = line.find_first_not_of(kBlanks, kBatteryStart.size());
+    if (digit == std::string_view::npos) return -1;
+    const auto level = hexDigitValue(line[digit]);
+    return level ? *level : -1;
 }
 
 const char* replyCheckLogLine(ReplyCheck check) {

@@ -42,6 +42,10 @@ ReplyCheck checkRowLine(std::string_view line, std::string_view expectedPrefix,
 // the byte at positions 6-7.
 ReplyCheck checkByteLine(std::string_view line, uint8_t& value);
 
+// The level in a battery answer: "BATTERY=" and one hexadecimal digit, which blanks may precede
+// (as a scan for one hexadecimal digit allows); -1 when the answer does not parse.
+int batteryLevelIn(std::string_view line);
+
 // The log line that reports a failed check ("" for Ok).
 const char* replyCheckLogLine(ReplyCheck check);
 

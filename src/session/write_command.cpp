@@ -93,7 +93,8 @@ bool DeviceSession::writeChangedBytes(ProgrammerLink& link, size_t memorySize) {
     progress.setRange(0, static_cast<int>(memorySize));
     progress.setPosition(0);
     for (unsigned bank = 0; bank < bankCount_; ++bank) {
-        link.SelectBank(bank);
+        // A bank not confirmed would take the bytes at the wrong addresses (and closes the port).
+        if (!link.SelectBank(bank)) return false;
         for (size_t a = bank * kBankSize; a < (bank + 1) * kBankSize && a < memorySize; ++a) {
             if (!image_.isChanged(a)) {
                 progress.advance(1);

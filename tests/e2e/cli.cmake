@@ -6,6 +6,13 @@ quorprog_test(NAME cli_tests
 target_include_directories(cli_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/unit)
 add_dependencies(cli_tests quorprog-cli quorprog-emu)
 
+# Faults injected by the emulator at sampled replies of a read and of a write.
+quorprog_test(NAME cli_fault_matrix_tests
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/fault_matrix_test.cpp
+    LIBRARIES quorprog_serial quorprog_test_fakes)
+target_include_directories(cli_fault_matrix_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/unit)
+add_dependencies(cli_fault_matrix_tests quorprog-cli quorprog-emu)
+
 # The tool's own pieces, compiled from its sources.
 quorprog_test(NAME cli_parts_tests
     SOURCES

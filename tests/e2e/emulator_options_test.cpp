@@ -16,7 +16,9 @@ TEST(EmulatorOptions, EveryOptionReachesItsSetting) {
                                                "19200",       "--fault",   "no-ack",
                                                "--fault",     "drop-line", "--fault-row",
                                                "10",          "--trace",   "t.txt",
-                                               "--link",      "COM1",      "--exit-with-parent"},
+                                               "--link",      "COM1",      "--exit-with-parent",
+                                               "--fault-at",  "$20",       "--fault-kind",
+                                               "garbage"},
                                               error);
     ASSERT_TRUE(options) << error;
     EXPECT_EQ(options->imageFile, "a.bin");
@@ -32,6 +34,9 @@ TEST(EmulatorOptions, EveryOptionReachesItsSetting) {
     EXPECT_EQ(options->traceFile, "t.txt");
     EXPECT_EQ(options->linkPath, "COM1");
     EXPECT_TRUE(options->exitWithParent);
+    ASSERT_TRUE(options->box.injected);
+    EXPECT_EQ(options->box.injected->atReply, 32u);
+    EXPECT_EQ(options->box.injected->kind, Fault::Garbage);
 }
 
 TEST(EmulatorOptions, MistakesAreRefused) {
@@ -41,6 +46,9 @@ TEST(EmulatorOptions, MistakesAreRefused) {
         {"--size", "0"},
         {"--fault", "sometimes"},
         {"--fault-row", "16"},
+        {"--fault-at", "0", "--fault-kind", "flip"},
+        {"--fault-at", "3"},
+        {"--fault-kind", "truncated"},
         {"--hello", "ready>"},
         {"--hello", std::string(128, 'h')},
         {"--version", "QUORVEL\r\n1"},

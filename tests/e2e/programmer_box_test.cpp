@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace quorprog::emulator {
 namespace {
 
@@ -16,6 +18,12 @@ Bytes countingMemory(size_t size) {
     Bytes bytes(size);
     for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i + i / 256);
     return bytes;
+}
+
+std::string hexPair(uint8_t value) {
+    char text[4];
+    std::snprintf(text, sizeof text, "%02X", value);
+    return text;
 }
 
 ProgrammerBox boxWith(std::set<Fault> faults, unsigned faultRow = 0, size_t size = 512) {
@@ -75,6 +83,7 @@ TEST(ProgrammerBox, RowFaults) {
         {Fault::Misaligned,
          "\r\n0:20- 20 21 22 23 24 25 26 27 28 29 2A 2B 2C 2D 2E 2F \r\n0:40- 30", "\r\n0:30-"},
         {Fault::DroppedLine, "2F \r\n0:40- 40", "\r\n0:30-"},
+        {Fault::FlippedByte, "\r\n0:30- 31 31 32", "\r\n0:30- 30"},
     };
     for (const Case& c : cases) {
         ProgrammerBox box = boxWith({c.fault}, 3);
@@ -100,6 +109,40 @@ TEST(ProgrammerBox, WriteFaults) {
     EXPECT_EQ(stream.find_first_of(".>\r\n"), std::string::npos);
     exchange(streaming, "S");
     EXPECT_FALSE(streaming.streaming());
+}
+
+TEST(ProgrammerBox, InjectedFaultHitsItsReplyOnly) {
+    struct Case {
+        Fault kind;
+        const char* command;  // the second reply's
+        std::string answer;
+        uint8_t stored;  // at 0x10 afterwards
+    };
+    const Case cases[] = {
+        {Fault::Silent, "W 10 AA\n", "", 0x10},
+        {Fault::NoAck, "W 10 AA\n", "\r\n>", 0xAA},
+        {Fault::Truncated, "W 10 AA\n", ".\r", 0xAA},
+        {Fault::Truncated, "R 10 01\n", "\r\n0:10-", 0x10},
+        {Fault::FlippedByte, "R 10 01\n", "\r\n0:10- 11 \r\n>", 0x10},
+        {Fault::Garbage, "R 10 01\n", garbageBytes(14, 2), 0x10},
+    };
+    for (const Case& c : cases) {
+        BoxSettings settings;
+        settings.injected = InjectedFault{2, c.kind};
+        ProgrammerBox box(settings, countingMemory(256));
+        EXPECT_EQ(exchange(box, "S"), "\r\nBATTERY=7\r\n>");
+        EXPECT_FALSE(box.injectedJustNow());
+        std::string answer;
+        bool marked = false;
+        for (const char byte : std::string_view(c.command)) {
+            answer += box.receive(static_cast<uint8_t>(byte));
+            marked = marked || box.injectedJustNow();
+        }
+        EXPECT_EQ(answer, c.answer) << c.command;
+        EXPECT_TRUE(marked) << c.command;
+        EXPECT_EQ(box.memory()[0x10], c.stored) << c.command;
+        EXPECT_EQ(exchange(box, "R 10 01\n"), "\r\n0:10- " + hexPair(c.stored) + " \r\n>");
+    }
 }
 
 TEST(ProgrammerBox, SilentBoxAnswersNothing) {

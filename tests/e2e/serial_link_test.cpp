@@ -14,6 +14,9 @@
 #include "fakes/link_recorders.h"
 #include "fakes/recording_prompter.h"
 #include "programmer/programmer_link.h"
+#include "seams/clock.h"
+#include "session/device_session.h"
+#include "text/local_texts.h"
 #include "ui/serial/qt_serial_line.h"
 #include "ui/serial/settings_port_map.h"
 
@@ -183,6 +186,44 @@ TEST_F(SerialLinkTest, WrittenByteReadsBackAndReachesTheImageFile) {
     image[419] = 0x5A;
     EXPECT_TRUE(traceHolds("> W 1A3 5A\\n\n< .\\r\\n>\n> R 1A3 01\\n\n"));
     EXPECT_EQ(imageOnDisk(), image);
+}
+
+// The single-group model on a memory of two banks and without a date to stamp: a write then
+// changes only the bytes it is given. The memory map reaches bank 0 alone, so changes in bank 1
+// come from the image itself, as a restored image brings them.
+std::string twoBankDescription() {
+    std::string text(defaultDescriptionText());
+    const size_t section = text.find("[DEFAULTMAP1PART]");
+    text.replace(text.find("MemorySize=128", section), 14, "MemorySize=512");
+    const std::string date = "Partition0.Date=79,80,81,82,83,84,85,86\r\n";
+    text.erase(text.find(date, section), date.size());
+    return text;
+}
+
+// The write selects bank 0, whose bytes stay as they are, then bank 1: each selection must be
+// confirmed by its own answer, not by the prompt left over from the one before.
+TEST_F(SerialLinkTest, WriteOfChangesInTheSecondBankOnly) {
+    const DescriptionReader description = DescriptionReader::fromText(twoBankDescription());
+    Bytes device = buildFactoryImage(description, "single group system");
+    ASSERT_EQ(device.size(), 512u);
+    startEmulator({"--image", writeImage(device)});
+    chooseEmulator();
+    FixedClock clock{{2026, 12, 6}};
+    LocalTexts texts;
+    DeviceSession session{description, {prompter, progress, log, clock, texts}};
+    ASSERT_TRUE(session.read(link)) << log.text();
+    ASSERT_EQ(session.bankCount(), 2u);
+
+    for (const size_t address : {0x100, 0x1A3, 0x1FF}) {
+        device[address] ^= 0x5A;
+        session.image().bytes()[address] = device[address];
+        session.image().markChanged(address);
+    }
+    prompter.answers = {Prompter::Answer::Yes};
+    EXPECT_TRUE(session.write(link)) << log.text();
+
+    EXPECT_EQ(log.text().find("ERROR SETTING BANK!"), std::string::npos) << log.text();
+    EXPECT_EQ(imageOnDisk(), device);
 }
 
 TEST_F(SerialLinkTest, RowFaultEndsTheBankRead) {

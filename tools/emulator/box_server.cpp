@@ -78,6 +78,7 @@ class Session {
             pacer_.waitForWire();
             trace_.hostSent(std::string_view(&bytes[i], 1));
             output_ += box_.receive(static_cast<uint8_t>(bytes[i]));
+            if (box_.injectedJustNow()) trace_.remark("injected fault at this reply");
         }
     }
 

@@ -23,15 +23,24 @@ Answers:
   --types TEXT      memory types after "TYPES="
   --min-delay N     bank reads report MEM ERROR until a delay of at least N was sent
   --baud N          paces every byte both ways at the wire time of N baud (8N1)
-Faults (--fault may be given more than once):
-  --fault silent          answers nothing
+Faults (--fault may be given more than once; each acts on every reply):
+  --fault silent          answers nothing and leaves the command undone
   --fault mem-error       row R of each bank read and every byte read report MEM ERROR
   --fault misaligned      row R carries the next row's prefix; byte answers lose their ":"
   --fault drop-line       row R of each bank read is left out
   --fault no-ack          writes store the byte but send no "."
   --fault wrong-readback  writes are acknowledged but not stored
   --fault endless         writes are answered by a stream of bytes without end
+  --fault garbage         replies are replaced by as many random-looking bytes
+  --fault truncated       replies are cut to half their length, without their prompt
+  --fault flip            the first byte of row R of each bank read, and of every byte read,
+                          has its lowest bit flipped
   --fault-row R           the row of the row faults (default 0)
+  --fault-at N --fault-kind KIND
+                          one fault of the kinds above, given to the N-th reply only. Replies
+                          count from 1, one per command the box takes (hello, version, battery,
+                          types, delay, bank, read, write), silenced ones included; the trace
+                          marks that reply with a "! " line
 Other:
   --trace FILE      transcript: "> " lines hold what the host sent, "< " lines what the box
                     answered, one line per change of direction, \r \n \\ \xHH escaped
@@ -45,8 +54,18 @@ const std::map<std::string, Fault> kFaultNames = {
     {"silent", Fault::Silent},         {"mem-error", Fault::MemoryError},
     {"misaligned", Fault::Misaligned}, {"drop-line", Fault::DroppedLine},
     {"no-ack", Fault::NoAck},          {"wrong-readback", Fault::WrongReadBack},
-    {"endless", Fault::EndlessStream},
+    {"endless", Fault::EndlessStream}, {"garbage", Fault::Garbage},
+    {"truncated", Fault::Truncated},   {"flip", Fault::FlippedByte},
 };
+
+std::optional<Fault> faultNamed(const std::string& name, std::string& error) {
+    const auto found = kFaultNames.find(name);
+    if (found == kFaultNames.end()) {
+        error = "unknown fault " + name;
+        return std::nullopt;
+    }
+    return found->second;
+}
 
 std::optional<int> numberIn(const std::string& text, int minimum, int maximum) {
     const auto value = parseIntegerText(text);
@@ -59,6 +78,8 @@ std::optional<int> numberIn(const std::string& text, int minimum, int maximum) {
 std::optional<EmulatorOptions> parseEmulatorOptions(const std::vector<std::string>& arguments,
                                                     std::string& error) {
     EmulatorOptions options;
+    std::optional<int> faultAt;
+    std::optional<Fault> faultKind;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
         if (option == "--help" || option == "-h") {
@@ -108,12 +129,13 @@ std::optional<EmulatorOptions> parseEmulatorOptions(const std::vector<std::strin
         } else if (option == "--baud") {
             if ((parsed = number(50, 4000000))) options.baud = *parsed;
         } else if (option == "--fault") {
-            const auto found = kFaultNames.find(value);
-            if (found == kFaultNames.end()) {
-                error = "unknown fault " + value;
-                return std::nullopt;
-            }
-            options.box.faults.insert(found->second);
+            const auto fault = faultNamed(value, error);
+            if (!fault) return std::nullopt;
+            options.box.faults.insert(*fault);
+        } else if (option == "--fault-kind") {
+            if (!(faultKind = faultNamed(value, error))) return std::nullopt;
+        } else if (option == "--fault-at") {
+            faultAt = parsed = number(1, 1 << 30);
         } else if (option == "--fault-row") {
             if ((parsed = number(0, 15))) options.box.faultRow = static_cast<unsigned>(*parsed);
         } else if (option == "--trace") {
@@ -126,6 +148,11 @@ std::optional<EmulatorOptions> parseEmulatorOptions(const std::vector<std::strin
         }
         if (!parsed) return std::nullopt;
     }
+    if (faultAt.has_value() != faultKind.has_value()) {
+        error = "--fault-at and --fault-kind go together";
+        return std::nullopt;
+    }
+    if (faultAt) options.box.injected = InjectedFault{static_cast<unsigned>(*faultAt), *faultKind};
     for (const std::string* line : {&options.box.version, &options.box.types}) {
         if (line->find_first_of("\r\n>") != std::string::npos) {
             error = "--version and --types are single lines without \">\"";

@@ -44,10 +44,13 @@ std::optional<unsigned> hexNumber(std::string_view digits) {
     return value;
 }
 
-std::string byteList(const Bytes& memory, unsigned address, unsigned count) {
+// With `flipFirst`, the first byte goes out with its lowest bit flipped: still two hexadecimal
+// digits, so nothing in the line's form gives it away.
+std::string byteList(const Bytes& memory, unsigned address, unsigned count, bool flipFirst) {
     std::string text;
     for (unsigned i = 0; i < count; ++i) {
-        text += hex("%02X ", memory[(address + i) % memory.size()]);
+        const unsigned flip = i == 0 && flipFirst ? 1 : 0;
+        text += hex("%02X ", memory[(address + i) % memory.size()] ^ flip);
     }
     return text;
 }
@@ -66,37 +69,52 @@ void ProgrammerBox::hangUp() {
     streaming_ = false;
 }
 
+bool ProgrammerBox::has(Fault fault) const {
+    const auto& injected = settings_.injected;
+    return settings_.faults.count(fault) != 0 ||
+           (injected && injected->kind == fault && injected->atReply == replies_);
+}
+
 std::string ProgrammerBox::receive(uint8_t byte) {
     streaming_ = false;
+    injectedJustNow_ = false;
+    const auto command = takeCommand(byte);
+    if (!command) return {};
+    ++replies_;
+    injectedJustNow_ = settings_.injected && settings_.injected->atReply == replies_;
     if (has(Fault::Silent)) return {};
+    std::string answer = answerCommand(*command);
+    if (has(Fault::Garbage)) return garbageBytes(answer.size(), replies_);
+    if (has(Fault::Truncated)) answer.resize(answer.size() / 2);
+    return answer;
+}
+
+std::optional<std::string> ProgrammerBox::takeCommand(uint8_t byte) {
     if (pending_.empty()) {
         switch (byte) {
             case '*':
-                return answerLine(settings_.hello);
             case 'V':
-                return answerLine(settings_.version);
             case 'S':
-                return answerLine("BATTERY=" + hex("%X", static_cast<unsigned>(settings_.battery)));
             case 'T':
-                return answerLine("TYPES=" + settings_.types);
+                return std::string(1, static_cast<char>(byte));
             case 'D':
             case 'B':
             case 'R':
             case 'W':
                 pending_.push_back(static_cast<char>(byte));
-                return {};
+                return std::nullopt;
             default:
-                return {};  // line ends and noise between commands
+                return std::nullopt;  // line ends and noise between commands
         }
     }
     if (byte == '\n' || byte == '\r') {
-        const std::string command = std::move(pending_);
+        std::string command = std::move(pending_);
         pending_.clear();
-        return answerCommand(command);
+        return command;
     }
     pending_.push_back(static_cast<char>(byte));
     if (pending_.size() > kMaxCommandLength) pending_.clear();
-    return {};
+    return std::nullopt;
 }
 
 std::string ProgrammerBox::answerCommand(std::string_view command) {
@@ -104,6 +122,14 @@ std::string ProgrammerBox::answerCommand(std::string_view command) {
     const std::string_view arguments = command.substr(1);
     const auto argumentWords = words(arguments);
     switch (letter) {
+        case '*':
+            return answerLine(settings_.hello);
+        case 'V':
+            return answerLine(settings_.version);
+        case 'S':
+            return answerLine("BATTERY=" + hex("%X", static_cast<unsigned>(settings_.battery)));
+        case 'T':
+            return answerLine("TYPES=" + settings_.types);
         case 'D': {
             const auto value =
                 argumentWords.size() == 1 ? hexNumber(argumentWords[0]) : std::nullopt;
@@ -133,7 +159,8 @@ std::string ProgrammerBox::rowLine(unsigned row) const {
     const std::string prefix = rowPrefix(bank_, faultRow && has(Fault::Misaligned) ? row + 1 : row);
     if (tooFast || (faultRow && has(Fault::MemoryError))) return prefix + "MEM ERROR";
     return prefix + " " +
-           byteList(memory_, bank_ * MemoryImage::kBankSize + row * kRowBytes, kRowBytes);
+           byteList(memory_, bank_ * MemoryImage::kBankSize + row * kRowBytes, kRowBytes,
+                    faultRow && has(Fault::FlippedByte));
 }
 
 std::string ProgrammerBox::readBank() const {
@@ -158,7 +185,7 @@ std::string ProgrammerBox::readBytes(std::string_view arguments) const {
     const std::string prefix = hex("%X", (absolute >> 8) & 0xF) +
                                (has(Fault::Misaligned) ? "-" : ":") + hex("%02X-", absolute & 0xFF);
     if (has(Fault::MemoryError)) return answerLine(prefix + "MEM ERROR");
-    return answerLine(prefix + " " + byteList(memory_, absolute, *count));
+    return answerLine(prefix + " " + byteList(memory_, absolute, *count, has(Fault::FlippedByte)));
 }
 
 std::string ProgrammerBox::writeByte(std::string_view arguments) {
@@ -181,6 +208,17 @@ std::string endlessStreamBytes(size_t count) {
     static constexpr std::string_view kPattern = "0123456789ABCDEF";
     std::string bytes;
     for (size_t i = 0; i < count; ++i) bytes.push_back(kPattern[i % kPattern.size()]);
+    return bytes;
+}
+
+std::string garbageBytes(size_t count, unsigned seed) {
+    // A linear congruential generator is random-looking enough and repeats from run to run.
+    uint32_t state = seed * 2654435761u + 1;
+    std::string bytes;
+    for (size_t i = 0; i < count; ++i) {
+        state = state * 1664525u + 1013904223u;
+        bytes.push_back(static_cast<char>(state >> 24));
+    }
     return bytes;
 }
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -11,15 +12,25 @@
 
 namespace quorprog::emulator {
 
-// Ways in which the emulated box misbehaves.
+// Ways in which the emulated box misbehaves, at every reply or at one (InjectedFault).
 enum class Fault {
-    Silent,         // answers nothing at all
+    Silent,         // answers nothing and leaves the command undone
     MemoryError,    // the fault row of a bank read, and single-byte reads, report MEM ERROR
     Misaligned,     // the fault row carries the next row's prefix; byte answers lose their ":"
     DroppedLine,    // the fault row of a bank read is left out
     NoAck,          // writes store the byte but send no "."
     WrongReadBack,  // writes are acknowledged but not stored
     EndlessStream,  // writes are answered by bytes without end (no ".", line end or prompt)
+    Garbage,        // replies are replaced by as many random-looking bytes
+    Truncated,      // replies are cut to half their length, so no prompt ends them
+    FlippedByte,    // the first data byte of the fault row, and of a byte read, has a bit flipped
+};
+
+// A fault given to one reply only. Replies count from 1, one per command the box takes (hello,
+// version, battery, types, delay, bank, read, write), silenced ones included.
+struct InjectedFault {
+    unsigned atReply = 0;
+    Fault kind = Fault::Silent;
 };
 
 struct BoxSettings {
@@ -31,6 +42,7 @@ struct BoxSettings {
     int minDelay = 0;
     std::set<Fault> faults;
     unsigned faultRow = 0;
+    std::optional<InjectedFault> injected;
 };
 
 // The programmer box's firmware: takes the host's bytes one at a time and gives the answer to
@@ -49,9 +61,13 @@ class ProgrammerBox {
     void hangUp();
     // True while the box streams bytes without end.
     bool streaming() const { return streaming_; }
+    // True when the byte just received completed the command whose reply has the injected fault.
+    bool injectedJustNow() const { return injectedJustNow_; }
     const Bytes& memory() const { return memory_; }
 
   private:
+    // The command that `byte` completes, if any.
+    std::optional<std::string> takeCommand(uint8_t byte);
     std::string answerCommand(std::string_view command);
     std::string readBank() const;
     std::string readBytes(std::string_view arguments) const;
@@ -60,7 +76,8 @@ class ProgrammerBox {
     uint8_t& at(unsigned address) { return memory_[address % memory_.size()]; }
     uint8_t at(unsigned address) const { return memory_[address % memory_.size()]; }
     unsigned absoluteAddress(std::string_view digits, unsigned value) const;
-    bool has(Fault fault) const { return settings_.faults.count(fault) != 0; }
+    // The fault acts on every reply, or was injected into the current one.
+    bool has(Fault fault) const;
 
     BoxSettings settings_;
     Bytes memory_;
@@ -69,9 +86,14 @@ class ProgrammerBox {
     unsigned bank_ = 0;
     int delay_ = 0;
     bool streaming_ = false;
+    unsigned replies_ = 0;
+    bool injectedJustNow_ = false;
 };
 
 // What the stream fault sends: printable, and never ".", ">", CR or LF.
 std::string endlessStreamBytes(size_t count);
+
+// What the garbage fault sends: any byte values, the same for the same seed.
+std::string garbageBytes(size_t count, unsigned seed);
 
 }  // namespace quorprog::emulator

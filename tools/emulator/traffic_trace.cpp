@@ -45,6 +45,13 @@ void TrafficTrace::append(char direction, std::string_view bytes) {
     std::fwrite(text.data(), 1, text.size(), file_);
 }
 
+void TrafficTrace::remark(std::string_view text) {
+    if (!file_) return;
+    if (direction_) std::fputc('\n', file_);
+    std::fprintf(file_, "! %.*s\n", static_cast<int>(text.size()), text.data());
+    direction_ = 0;
+}
+
 void TrafficTrace::flush() {
     if (file_) std::fflush(file_);
 }

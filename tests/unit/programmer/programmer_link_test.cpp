@@ -165,15 +165,27 @@ TEST_F(ProgrammerLinkTest, BatteryIsZeroWhenThePortWillNotOpen) {
     EXPECT_EQ(log.text(), "ERROR: PORT COM3 NOT OPENED!\n");
 }
 
-TEST_F(ProgrammerLinkTest, BatteryAnswersThatDoNotParseGiveMinusOne) {
-    for (const char* answer : {"", "\r\n>", "\r\nBATTERY=\r\n>", "\r\nBATTERY=G\r\n>",
-                               "\r\nbattery=5\r\n>", "\r\nLOW\r\n>"}) {
-        ScriptedSerialLine silent;
-        ProgrammerLink fresh{silent, log, prompter, progress};
-        silent.port("COM1", with(programmerAnswers(), {{"S", answer}}));
+TEST_F(ProgrammerLinkTest, BatteryAnswersParseAsOneHexDigitOrGiveMinusOne) {
+    struct Case {
+        const char* answer;
+        int level;
+    };
+    // Blanks before the digit are skipped, as a scan for one hexadecimal digit does.
+    const Case cases[] = {{"\r\nBATTERY= 5\r\n>", 5},
+                          {"", -1},
+                          {"\r\n>", -1},
+                          {"\r\nBATTERY=\r\n>", -1},
+                          {"\r\nBATTERY= \r\n>", -1},
+                          {"\r\nBATTERY=G\r\n>", -1},
+                          {"\r\nbattery=5\r\n>", -1},
+                          {"\r\nLOW\r\n>", -1}};
+    for (const Case& c : cases) {
+        ScriptedSerialLine wire;
+        ProgrammerLink fresh{wire, log, prompter, progress};
+        wire.port("COM1", with(programmerAnswers(), {{"S", c.answer}}));
         ASSERT_EQ(fresh.ScanProgrammers(), 1);
         fresh.SelectProgrammer(0);
-        EXPECT_EQ(fresh.BatteryLevel(), -1) << answer;
+        EXPECT_EQ(fresh.BatteryLevel(), c.level) << c.answer;
         EXPECT_FALSE(fresh.IsOpen());
     }
 }
@@ -321,15 +333,31 @@ TEST_F(ProgrammerLinkTest, BankReadOnAnOpenPortLeavesPortAndGaugeToTheCaller) {
     EXPECT_EQ(progress.position, 56);
 }
 
-TEST_F(ProgrammerLinkTest, SelectBankClosesThePortWhenNotConfirmed) {
-    chooseProgrammer(with(programmerAnswers(), {{"B 1\n", "\r\nBANK=0\r\n>"}}));
-    ASSERT_TRUE(link.OpenProgrammer());
-    EXPECT_TRUE(link.SelectBank(0));
-    EXPECT_TRUE(link.IsOpen());
-    EXPECT_FALSE(link.SelectBank(1));
-    EXPECT_FALSE(link.IsOpen());
-    EXPECT_NE(log.text().find("ERROR SETTING BANK!\nSERIAL PORT CLOSED.\n"), std::string::npos);
-    EXPECT_FALSE(link.SelectBank(0));
+TEST_F(ProgrammerLinkTest, SelectBankConfirmsBanksInTurnAndClosesThePortWhenNotConfirmed) {
+    struct Case {
+        const char* secondAnswer;
+        bool confirmed;
+    };
+    const Case cases[] = {{"\r\nBANK=1\r\n>", true}, {"\r\nBANK=0\r\n>", false}};
+    for (const Case& c : cases) {
+        ScriptedSerialLine wire;
+        RecordingLog bankLog;
+        ProgrammerLink fresh{wire, bankLog, prompter, progress};
+        wire.port("COM1", with(programmerAnswers(), {{"B 1\n", c.secondAnswer}}));
+        fresh.ScanProgrammers();
+        fresh.SelectProgrammer(0);
+        ASSERT_TRUE(fresh.OpenProgrammer());
+        EXPECT_TRUE(fresh.SelectBank(0));
+        EXPECT_TRUE(fresh.IsOpen());
+        EXPECT_EQ(fresh.SelectBank(1), c.confirmed) << c.secondAnswer;
+        EXPECT_EQ(fresh.IsOpen(), c.confirmed) << c.secondAnswer;
+        // Judged on the second bank's own answer, not on a prompt left over from the first.
+        EXPECT_EQ(fresh.ReplyLine(), c.confirmed ? "BANK=1" : "BANK=0");
+        EXPECT_EQ(
+            bankLog.text().find("ERROR SETTING BANK!\nSERIAL PORT CLOSED.\n") != std::string::npos,
+            !c.confirmed);
+        EXPECT_EQ(wire.timeouts, 0) << c.secondAnswer;
+    }
 }
 
 TEST_F(ProgrammerLinkTest, ByteTransfersCarryThreeDigitAddresses) {
