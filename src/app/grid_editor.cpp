@@ -27,15 +27,19 @@ constexpr int kFrequencyColumn = 1;
 constexpr int kSubtoneColumn = 2;
 constexpr int kGridLineWidth = 1;
 
-bool isCommitKey(int key) {
+// Keys that leave the current cell. Inside an open editor Left and Right only move the caret.
+bool isCommitKey(int key, bool editing) {
     switch (key) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_Left:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
         case Qt::Key_Up:
-        case Qt::Key_Right:
         case Qt::Key_Down:
             return true;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            return !editing;
         default:
             return false;
     }
@@ -117,7 +121,7 @@ bool GridEditor::eventFilter(QObject* object, QEvent* event) {
     if (object == controls_.Grid && event->type() == QEvent::KeyPress && !delegate_->isEditing()) {
         // While a frequency is edited its editor has seen the key first (editorKey).
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        return GridKeyDown(key) || GridKeyPress(*controls_.Grid, key);
+        return GridKeyDown(key, false) || GridKeyPress(*controls_.Grid, key);
     }
     if (object == controls_.GridComboBox && event->type() == QEvent::FocusOut) {
         // Its own drop-down and a message box over the window do not take the list away.
@@ -130,7 +134,7 @@ bool GridEditor::eventFilter(QObject* object, QEvent* event) {
 }
 
 bool GridEditor::editorKey(QLineEdit& editor, QKeyEvent& event) {
-    return GridKeyDown(event) || GridKeyPress(editor, event);
+    return GridKeyDown(event, true) || GridKeyPress(editor, event);
 }
 
 bool GridEditor::inGrid(const QWidget* widget) const {
@@ -178,14 +182,14 @@ void GridEditor::GridExit() {
     if (column == kFrequencyColumn) frequencyCommit(controls_.Grid->currentRow());
 }
 
-bool GridEditor::GridKeyDown(const QKeyEvent& event) {
+bool GridEditor::GridKeyDown(const QKeyEvent& event, bool editing) {
     if ((event.modifiers() & Qt::ControlModifier) && event.key() == Qt::Key_S) {
         if (serviceKey_ && display_.currentGroup() >= 0) serviceKey_();
         return true;
     }
     // The key is seen before the grid moves: the row committed is the one being left.
     const int row = controls_.Grid->currentRow();
-    if (isCommitKey(event.key()) && row >= 0) frequencyCommit(row);
+    if (isCommitKey(event.key(), editing) && row >= 0) frequencyCommit(row);
     return false;
 }
 
