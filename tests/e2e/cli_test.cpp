@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "model/factory_image.h"
 #include "description/default_description.h"
 #include "description/description_reader.h"
 #include "emulator_process.h"
 #include "fakes/recording_prompter.h"
 #include "files/channel_file.h"
 #include "files/channel_file_table.h"
+#include "model/factory_image.h"
 #include "seams/clock.h"
 #include "seams/log.h"
 #include "seams/progress_view.h"
@@ -104,11 +104,13 @@ class CliTest : public ::testing::Test {
         return emulator;
     }
 
-    // Runs quorprog-cli with the test's settings and without a terminal on standard input.
-    CliRun run(const QStringList& arguments) const {
+    // Runs quorprog-cli with the test's settings and without a terminal on standard input, under
+    // the locale named (the environment's when none is).
+    CliRun run(const QStringList& arguments, const QString& locale = {}) const {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", path("config"));
+        if (!locale.isEmpty()) environment.insert("LC_ALL", locale);
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(folder.path());
         process.setStandardInputFile(QProcess::nullDevice());
@@ -304,6 +306,20 @@ TEST_F(CliTest, QvmPrintsTheFileUnderItsLayoutNames) {
     EXPECT_EQ(result.status, 0);
     EXPECT_THAT(result.out, StartsWith("{\"magic\":\"QVM00\",\"time\":0,\"modelIdentifier\":"
                                        "\"DEFAULTMAP2PART\",\"PartitionCount\":2,\"groups\":"));
+
+    // A decimal-comma desktop changes nothing; the file's identifier never reaches the terminal
+    // raw and never breaks the JSON.
+    ChannelFile odd = shiftedPlan(0);
+    odd.modelIdentifier = "MAP\xE9\x1B[2J";
+    odd.groups[0].frequencies[0] = 470012.5f;
+    writeFile("odd.qvm", serializeChannelFile(odd));
+    const CliRun json = run({"--json", "qvm", path("odd.qvm")}, "it_IT.UTF-8");
+    EXPECT_THAT(json.out, HasSubstr("\"modelIdentifier\":\"MAP\\u00e9\\u001b[2J\""));
+    EXPECT_THAT(json.out, HasSubstr("\"Frequency\":[470012.5,"));
+    const CliRun text = run({"qvm", path("odd.qvm")}, "it_IT.UTF-8");
+    EXPECT_THAT(text.out, HasSubstr("model identifier: MAP\\xE9\\x1B[2J\n"));
+    EXPECT_THAT(text.out, HasSubstr("  00  470012.5 "));
+    EXPECT_THAT(text.out, HasSubstr("470.000-790.000 MHz"));
 
     writeFile("junk.qvm", Bytes{'N', 'O', 'T', 'Q', 'V', 'M'});
     const CliRun junk = run({"qvm", path("junk.qvm")});
