@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "ui/service/dialog_geometry.h"
 #include "service/service_items.h"
+#include "ui/service/dialog_geometry.h"
 
 namespace quorprog {
 namespace {
@@ -31,6 +31,8 @@ QLineEdit* placeEdit(QWidget* parent, const char* name, int left, int top) {
 QPushButton* placeButton(QWidget* parent, const char* name, const char* text, int left) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
+    // Plain buttons: Enter in a field must not apply a form the expert has not finished.
+    button->setAutoDefault(false);
     button->setGeometry(left, 192, 75, 25);
     return button;
 }
