@@ -70,8 +70,6 @@ GridEditor::GridEditor(QObject* owner, QWidget& form, const MainWindowControls& 
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->installEventFilter(this);
     controls_.GridComboBox->installEventFilter(this);
-    // A typed group number beyond the last shows the last group.
-    controls_.spinGroup->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
 
     connect(grid, &QTableWidget::currentCellChanged, this,
             [this](int row, int column) { GridClick(row, column); });
