@@ -11,7 +11,6 @@
 #include <algorithm>
 
 #include "app/frequency_delegate.h"
-#include "app/frequency_text.h"
 #include "app/group_view.h"
 #include "app/main_window_controls.h"
 #include "app/up_down_control.h"
@@ -19,6 +18,7 @@
 #include "channels/pll.h"
 #include "session/device_session.h"
 #include "text/local_texts.h"
+#include "ui/numbers/display_numbers.h"
 
 namespace quorprog {
 namespace {
@@ -43,11 +43,6 @@ bool isCommitKey(int key, bool editing) {
         default:
             return false;
     }
-}
-
-QChar decimalSeparator() {
-    const QString point = QLocale().decimalPoint();
-    return point.isEmpty() ? QChar(u'.') : point.front();
 }
 
 }  // namespace
@@ -192,7 +187,7 @@ bool GridEditor::GridKeyDown(const QKeyEvent& event, bool editing) {
 }
 
 bool GridEditor::GridKeyPress(QObject& target, const QKeyEvent& event) {
-    const QChar separator = decimalSeparator();
+    const QChar separator = displayDecimalSeparator();
     switch (filterTypedKey(event, separator)) {
         case TypedKey::Pass:
             return false;

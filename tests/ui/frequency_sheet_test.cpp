@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -14,9 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "commands_test_support.h"
 #include "fakes/recording_prompter.h"
+#include "files/channel_file_table.h"
 #include "files/frequency_sheet_layout.h"
 #include "seams/clock.h"
+#include "ui/files/import_dialog.h"
 #include "ui/files/print_sheet.h"
 
 namespace quorprog {
@@ -209,6 +213,26 @@ TEST_F(FrequencySheetTest, PrintsInTheCurrentLanguage) {
 TEST_F(FrequencySheetTest, JobCarriesTheSheetTitle) {
     const std::string info = run("pdfinfo", {printToPdf(planWithGroups({1}), "job_title")});
     EXPECT_TRUE(contains(info, "Quorvel Programmer Frequency Sheet")) << info;
+}
+
+// On an Italian desktop (C library and Qt alike) every number on screen and paper has the
+// desktop's decimal comma: the group panel, the import dialog's range and the sheet.
+TEST_F(FrequencySheetTest, ScreenAndSheetShareTheDesktopsDecimalSeparator) {
+    ASSERT_TRUE(std::setlocale(LC_NUMERIC, "it_IT.UTF-8")) << "scripts/install-deps.sh makes it";
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    commands_test::GridRig rig;
+    rig.table().MinFreq[0] = 470500;
+    rig.view.ShowGroupInfo();
+    const TformImport import(channelFileFromTable(rig.table(), 0), rig.table(), rig.prompter,
+                             rig.texts);
+    const std::string sheet = pageText(printToPdf(rig.table(), "decimal_comma"), 1);
+    QLocale::setDefault(QLocale::c());
+    std::setlocale(LC_NUMERIC, "C");
+
+    EXPECT_EQ(rig.controls.labelRangeValue->text(), "470,500-790,000 MHz");
+    EXPECT_EQ(rig.controls.labelStepValue->text(), "12,500 kHz");
+    EXPECT_EQ(import.rangeLabels[0]->text(), "470,500-790,000 MHz");
+    EXPECT_TRUE(contains(sheet, "470,500 - 790,000")) << sheet;
 }
 
 TEST_F(FrequencySheetTest, PaintsOnAnImageToo) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "service/service_items.h"
+#include "ui/numbers/display_numbers.h"
 #include "ui/service/dialog_geometry.h"
 
 namespace quorprog {
@@ -48,7 +49,8 @@ TformService::TformService(ChannelTable& table, MemoryMap& map, uint32_t group,
     useClassicDialogFont(*this);
 
     placeLabel(this, "Label1", "Step / XTAL Divider", 16, 32);
-    listXTALDividers = placeList(this, dividerItems(table_, group_), 128, 28, 145);
+    listXTALDividers =
+        placeList(this, dividerItems(table_, group_, displayDecimalSeparatorText()), 128, 28, 145);
     listXTALDividers->setObjectName("listXTALDividers");
     listXTALDividers->setCurrentIndex(-1);  // the expert must pick a divider on purpose
 
