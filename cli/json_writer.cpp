@@ -1,13 +1,41 @@
 #include "json_writer.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
+#include "printable_text.h"
+
 namespace quorprog::cli {
+
+namespace {
+
+std::string unicodeEscape(unsigned char byte) {
+    char escaped[8];
+    std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+    return escaped;
+}
+
+}  // namespace
 
 std::string JsonWriter::quoted(std::string_view text) {
     std::string out = "\"";
-    for (const char c : text) {
+    while (!text.empty()) {
+        const char c = text[0];
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            // UTF-8 passes through; a byte outside it stands for the Latin-1 character of its
+            // value.
+            const size_t length = utf8SequenceLength(text);
+            if (length == 0) {
+                out += unicodeEscape(static_cast<unsigned char>(c));
+                text.remove_prefix(1);
+            } else {
+                out.append(text.substr(0, length));
+                text.remove_prefix(length);
+            }
+            continue;
+        }
+        text.remove_prefix(1);
         switch (c) {
             case '"':
                 out += "\\\"";
@@ -32,9 +60,7 @@ std::string JsonWriter::quoted(std::string_view text) {
                 break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                    out += escaped;
+                    out += unicodeEscape(static_cast<unsigned char>(c));
                 } else {
                     out += c;
                 }
@@ -96,9 +122,11 @@ JsonWriter& JsonWriter::value(std::string_view key, double number) {
         text_ += "null";
         return *this;
     }
+    // to_chars, unlike printf, ignores the locale: a decimal-comma desktop still gets a point.
     char digits[32];
-    std::snprintf(digits, sizeof digits, "%.15g", number);
-    text_ += digits;
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, number, std::chars_format::general, 15).ptr;
+    text_.append(digits, end);
     return *this;
 }
 

@@ -8,9 +8,10 @@
 
 namespace quorprog::cli {
 
-// Builds one JSON text, compact, in the order the values are added. Strings are escaped as JSON
-// requires (quote, backslash, control characters); bytes above 127 pass through, so UTF-8 stays
-// UTF-8. The caller pairs begin/end calls; keys are given only inside objects.
+// Builds one JSON text, compact, in the order the values are added, the same under every locale.
+// Strings are escaped as JSON requires (quote, backslash, control characters); well-formed UTF-8
+// passes through, and any other byte above 127 becomes \u00XX, the Latin-1 character of its value,
+// so the text always parses. The caller pairs begin/end calls; keys are given only inside objects.
 class JsonWriter {
   public:
     JsonWriter& beginObject(std::string_view key = {});

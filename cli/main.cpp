@@ -1,5 +1,6 @@
 // quorprog-cli: the Quorvel Programmer's read, show and write commands without a window.
 #include <QCoreApplication>
+#include <clocale>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -33,6 +34,9 @@ int usageError(const std::string& message) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
+    // The application object takes the C library's number format from the environment; the tool's
+    // output is read by programs and means the same on every desktop.
+    std::setlocale(LC_NUMERIC, "C");
     // The same per-user folder as the program, so quorprog.ini and its [PORTS] are shared.
     QCoreApplication::setApplicationName(QStringLiteral("quorprog"));
 

@@ -6,6 +6,7 @@
 #include "description/memory_map.h"
 #include "image_file.h"
 #include "json_writer.h"
+#include "printable_text.h"
 #include "report.h"
 
 namespace quorprog::cli {
@@ -75,7 +76,7 @@ int readText(CliEnvironment& environment, MemoryMap& map, const MapRequest& requ
     if (environment.options().json) {
         std::cout << JsonWriter().beginObject().value("text", text).endObject().text() << "\n";
     } else {
-        std::cout << text << "\n";
+        std::cout << terminalText(text) << "\n";
     }
     return kSuccess;
 }

@@ -5,6 +5,7 @@
 #include "files/channel_file.h"
 #include "files/file_bytes.h"
 #include "json_writer.h"
+#include "printable_text.h"
 #include "report.h"
 #include "text/text_ids.h"
 
@@ -83,8 +84,9 @@ int runQvm(CliEnvironment& environment, CommandArguments& arguments) {
         case ChannelFileError::None:
             break;
     }
-    std::cout << (environment.options().json ? channelFileJson(parsed.file)
-                                             : channelFileText(parsed.file, environment));
+    std::cout << (environment.options().json
+                      ? channelFileJson(parsed.file)
+                      : terminalText(channelFileText(parsed.file, environment)));
     return kSuccess;
 }
 

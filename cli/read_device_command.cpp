@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "image_file.h"
 #include "plan_output.h"
+#include "printable_text.h"
 #include "programmer_connection.h"
 #include "report.h"
 
@@ -22,7 +23,8 @@ int runRead(CliEnvironment& environment, CommandArguments& arguments) {
     if (!imageFile.empty() && !writeImageFile(imageFile, session.image().bytes(), error)) {
         return fail(error);
     }
-    std::cout << (environment.options().json ? planJson(session) : planText(session, environment));
+    std::cout << (environment.options().json ? planJson(session)
+                                             : terminalText(planText(session, environment)));
     return kSuccess;
 }
 

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "commands.h"
+#include "printable_text.h"
 #include "programmer_connection.h"
 #include "report.h"
 
@@ -13,7 +14,7 @@ int runScan(CliEnvironment& environment, CommandArguments& arguments) {
         return fail("no programmer answers on COM1..COM4");
     }
     for (const std::string& entry : connection.link().ProgrammerEntries()) {
-        std::cout << entry << "\n";
+        std::cout << terminalText(entry) << "\n";
     }
     return kSuccess;
 }

@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "image_file.h"
 #include "plan_output.h"
+#include "printable_text.h"
 #include "report.h"
 
 namespace quorprog::cli {
@@ -18,8 +19,9 @@ int runShow(CliEnvironment& environment, CommandArguments& arguments) {
     DeviceSession session(environment.description(), environment.sessionServices());
     switch (session.load(*bytes)) {
         case Detection::Identified:
-            std::cout << (environment.options().json ? planJson(session)
-                                                     : planText(session, environment));
+            std::cout << (environment.options().json
+                              ? planJson(session)
+                              : terminalText(planText(session, environment)));
             return kSuccess;
         case Detection::NoModel:
             return fail(imageFile + ": no model of the description matches this image");

@@ -8,20 +8,10 @@
 namespace quorprog {
 namespace {
 
-constexpr int kScratchWidth = 90;
 constexpr int kScratchHeight = 25;
 
-// The caption font is named by one text listing its choices in order; each is offered to the
-// font matching in turn.
-QFont captionFont() {
-    QFont font;
-    font.setFamilies(QStringLiteral("Arial,Verdana,Times New Roman").split(','));
-    font.setPointSize(16);
-    return font;
-}
-
 QImage scratchWith(const QString& caption, const QFont& font) {
-    QImage scratch(kScratchWidth, kScratchHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage scratch(kCaptionScratchWidth, kScratchHeight, QImage::Format_ARGB32_Premultiplied);
     scratch.fill(Qt::white);
     QPainter painter(&scratch);
     painter.setFont(font);
@@ -31,6 +21,16 @@ QImage scratchWith(const QString& caption, const QFont& font) {
 }
 
 }  // namespace
+
+// The caption font is named by one text listing its choices in order; each is offered to the
+// font matching in turn. Liberation Sans has Arial's metrics: where Arial is missing the captions
+// keep their width instead of falling back to a wider face that cuts them.
+QFont captionFont() {
+    QFont font;
+    font.setFamilies(QStringLiteral("Liberation Sans,Arial,Verdana,Times New Roman").split(','));
+    font.setPointSize(16);
+    return font;
+}
 
 QImage captionedButton(const QString& bitmapName, const QString& caption, CaptionPlace place) {
     const QFont font = captionFont();

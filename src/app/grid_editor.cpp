@@ -11,7 +11,6 @@
 #include <algorithm>
 
 #include "app/frequency_delegate.h"
-#include "app/frequency_text.h"
 #include "app/group_view.h"
 #include "app/main_window_controls.h"
 #include "app/up_down_control.h"
@@ -19,6 +18,7 @@
 #include "channels/pll.h"
 #include "session/device_session.h"
 #include "text/local_texts.h"
+#include "ui/numbers/display_numbers.h"
 
 namespace quorprog {
 namespace {
@@ -27,23 +27,22 @@ constexpr int kFrequencyColumn = 1;
 constexpr int kSubtoneColumn = 2;
 constexpr int kGridLineWidth = 1;
 
-bool isCommitKey(int key) {
+// Keys that leave the current cell. Inside an open editor Left and Right only move the caret.
+bool isCommitKey(int key, bool editing) {
     switch (key) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_Left:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
         case Qt::Key_Up:
-        case Qt::Key_Right:
         case Qt::Key_Down:
             return true;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            return !editing;
         default:
             return false;
     }
-}
-
-QChar decimalSeparator() {
-    const QString point = QLocale().decimalPoint();
-    return point.isEmpty() ? QChar(u'.') : point.front();
 }
 
 }  // namespace
@@ -66,8 +65,6 @@ GridEditor::GridEditor(QObject* owner, QWidget& form, const MainWindowControls& 
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->installEventFilter(this);
     controls_.GridComboBox->installEventFilter(this);
-    // A typed group number beyond the last shows the last group.
-    controls_.spinGroup->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
 
     connect(grid, &QTableWidget::currentCellChanged, this,
             [this](int row, int column) { GridClick(row, column); });
@@ -117,7 +114,7 @@ bool GridEditor::eventFilter(QObject* object, QEvent* event) {
     if (object == controls_.Grid && event->type() == QEvent::KeyPress && !delegate_->isEditing()) {
         // While a frequency is edited its editor has seen the key first (editorKey).
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        return GridKeyDown(key) || GridKeyPress(*controls_.Grid, key);
+        return GridKeyDown(key, false) || GridKeyPress(*controls_.Grid, key);
     }
     if (object == controls_.GridComboBox && event->type() == QEvent::FocusOut) {
         // Its own drop-down and a message box over the window do not take the list away.
@@ -130,7 +127,7 @@ bool GridEditor::eventFilter(QObject* object, QEvent* event) {
 }
 
 bool GridEditor::editorKey(QLineEdit& editor, QKeyEvent& event) {
-    return GridKeyDown(event) || GridKeyPress(editor, event);
+    return GridKeyDown(event, true) || GridKeyPress(editor, event);
 }
 
 bool GridEditor::inGrid(const QWidget* widget) const {
@@ -178,19 +175,19 @@ void GridEditor::GridExit() {
     if (column == kFrequencyColumn) frequencyCommit(controls_.Grid->currentRow());
 }
 
-bool GridEditor::GridKeyDown(const QKeyEvent& event) {
+bool GridEditor::GridKeyDown(const QKeyEvent& event, bool editing) {
     if ((event.modifiers() & Qt::ControlModifier) && event.key() == Qt::Key_S) {
         if (serviceKey_ && display_.currentGroup() >= 0) serviceKey_();
         return true;
     }
     // The key is seen before the grid moves: the row committed is the one being left.
     const int row = controls_.Grid->currentRow();
-    if (isCommitKey(event.key()) && row >= 0) frequencyCommit(row);
+    if (isCommitKey(event.key(), editing) && row >= 0) frequencyCommit(row);
     return false;
 }
 
 bool GridEditor::GridKeyPress(QObject& target, const QKeyEvent& event) {
-    const QChar separator = decimalSeparator();
+    const QChar separator = displayDecimalSeparator();
     switch (filterTypedKey(event, separator)) {
         case TypedKey::Pass:
             return false;

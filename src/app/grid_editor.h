@@ -17,8 +17,8 @@ class Prompter;
 struct MainWindowControls;
 
 // Editing of the channel grid: frequencies typed into the table as they change, committed into
-// the memory image at fixed points (Enter or an arrow key, entering the frequency column, the grid
-// losing the focus), stepped with the in-place arrows; subtones shown in the in-place list but
+// the memory image at fixed points (a key that leaves the cell, entering the frequency column, the
+// grid losing the focus), stepped with the in-place arrows; subtones shown in the in-place list but
 // not changeable; the group chosen with spinGroup.
 class GridEditor : public QObject {
     Q_OBJECT
@@ -51,9 +51,9 @@ class GridEditor : public QObject {
   private:
     void GridClick(int row, int column);
     void GridExit();
-    // Enter and the arrow keys commit the row being left; Ctrl+S opens the service mode. True
-    // when the key was consumed.
-    bool GridKeyDown(const QKeyEvent& event);
+    // A key that leaves the cell commits the row being left (`editing`: the key reached the open
+    // editor); Ctrl+S opens the service mode. True when the key was consumed.
+    bool GridKeyDown(const QKeyEvent& event, bool editing);
     // The character filter; `target` receives the decimal separator that stands for ".". True
     // when the key was consumed.
     bool GridKeyPress(QObject& target, const QKeyEvent& event);

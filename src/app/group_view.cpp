@@ -7,12 +7,12 @@
 #include <QTableWidget>
 #include <algorithm>
 
-#include "app/frequency_text.h"
 #include "app/main_window_controls.h"
 #include "channels/partition_keys.h"
 #include "channels/pll.h"
 #include "session/device_session.h"
 #include "text/local_texts.h"
+#include "ui/numbers/display_numbers.h"
 
 namespace quorprog {
 namespace {
@@ -100,16 +100,16 @@ void GroupView::ShowGroupInfo() {
     const ChannelTable& table = session_.table();
     controls_.labelRxTx->setText(QString::fromStdString(
         texts_.LocalText(table.IsReceiver[g] ? text::kReceiver : text::kTransmitter)));
-    controls_.labelRangeValue->setText(QString::asprintf(
-        "%03.3f-%03.3f MHz", table.MinFreq[g] / 1000.0, table.MaxFreq[g] / 1000.0));
+    controls_.labelRangeValue->setText(rangeText(table.MinFreq[g], table.MaxFreq[g]));
     // The first channel's step stands for the group; a group without channels (or without a
     // divider) has no step to show.
     const bool hasStep = channelCount() > 0 && table.R[g][0] > 0;
     controls_.labelStepValue->setText(
-        hasStep ? QString::asprintf(
-                      "%.3f kHz",
-                      table.Multiplier[g] * (static_cast<double>(table.XTAL[g]) / table.R[g][0]))
-                : QString());
+        hasStep
+            ? decimalText(
+                  table.Multiplier[g] * (static_cast<double>(table.XTAL[g]) / table.R[g][0]), 3) +
+                  " kHz"
+            : QString());
 }
 
 QString GroupView::frequencyCellText(int channel) const {

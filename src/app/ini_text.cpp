@@ -4,6 +4,8 @@
 #include <cctype>
 #include <vector>
 
+#include "description/description_reader.h"
+
 namespace quorprog {
 namespace {
 
@@ -36,13 +38,12 @@ std::vector<std::string_view> linesOf(std::string_view text) {
 }
 
 bool isSectionHeader(std::string_view line) {
-    line = trimmed(line);
-    return line.size() >= 2 && line.front() == '[' && line.back() == ']';
+    return iniSectionName(line).has_value();
 }
 
 bool isSection(std::string_view line, std::string_view section) {
-    line = trimmed(line);
-    return isSectionHeader(line) && sameName(trimmed(line.substr(1, line.size() - 2)), section);
+    const auto name = iniSectionName(line);
+    return name && sameName(*name, section);
 }
 
 bool isKey(std::string_view line, std::string_view key) {

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMessageBox>
+#include <clocale>
 #include <exception>
 
 #include "app/main_window.h"
@@ -7,6 +8,10 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // Qt sets the C library's number format from the environment; screen texts take the desktop's
+    // decimal separator through Qt, and what the C library prints (the log) stays the same on every
+    // desktop.
+    std::setlocale(LC_NUMERIC, "C");
     // Names the per-user folders: ~/.config/quorprog/ and ~/.local/share/quorprog/.
     QApplication::setApplicationName(QStringLiteral("quorprog"));
     quorprog::MessageBoxPrompter prompter;

@@ -9,9 +9,10 @@
 #include "app/programmer_selection.h"
 #include "app/toolbar_commands.h"
 #include "programmer/programmer_link.h"
-#include "ui/serial/qt_serial_line.h"
 #include "seams/clock.h"
 #include "session/device_session.h"
+#include "ui/files/system_date_separator.h"
+#include "ui/serial/qt_serial_line.h"
 
 namespace quorprog {
 
@@ -40,7 +41,7 @@ class MainWindowCommands : public QObject {
     void openServiceMode();
 
     TformMain& window_;
-    SystemClock clock_;
+    SystemClock clock_{systemDateSeparator()};
     TformSerial* formSerial_;  // a window of its own, owned by the main window
     QtSerialLine line_;
     ProgrammerLink link_;

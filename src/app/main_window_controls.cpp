@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTableWidget>
 
 #include "app/clickable_image.h"
+#include "app/group_spin_box.h"
 #include "app/up_down_control.h"
 
 namespace quorprog {
@@ -100,7 +100,7 @@ MainWindowControls createMainWindowControls(QWidget* form) {
         place(new QPushButton(QStringLiteral("?"), form), "btnSearchProgrammer", 558, 56, 20, 21);
 
     c.labelGroup = label(form, "labelGroup", 179, 94, 52);
-    c.spinGroup = place(new QSpinBox(form), "spinGroup", 232, 91, 41, 22);
+    c.spinGroup = place(new GroupSpinBox(form), "spinGroup", 232, 91, 41, 22);
     c.spinGroup->setEnabled(false);
 
     c.Grid = grid(form);

@@ -8,27 +8,20 @@
 namespace quorprog {
 namespace {
 
-// The divider count the loop needs for grid point `gridPoint` at frequency f on the given step:
+// The divider count the loop needs for grid point `point` at frequency f on the given step:
 // the grid point itself for a transmitter, the oscillator's whole steps for a receiver. The
 // oscillator is formed in single precision like the step, and the ratio is truncated before the
 // range check, so an oscillator less than one step below 0 counts 0 here where the encoding
 // refuses it.
 std::optional<uint32_t> steppedCount(const ChannelTable& table, uint32_t p, float f, float step,
-                                     int64_t gridPoint) {
-    if (!table.IsReceiver[p]) return static_cast<uint32_t>(gridPoint);
+                                     int64_t point) {
+    if (!table.IsReceiver[p]) return static_cast<uint32_t>(point);
     const auto intermediate = static_cast<float>(table.IF[p]);
     const float oscillator = table.OSCoverRF[p] ? f + intermediate : f - intermediate;
     return loopCount(std::trunc(oscillator / step));
 }
 
 }  // namespace
-
-float channelStep(const ChannelTable& table, uint32_t p, uint32_t c) {
-    const int32_t r = table.R[p][c];
-    if (r == 0) return 0.0f;
-    return static_cast<float>(table.Multiplier[p]) *
-           (static_cast<float>(table.XTAL[p]) / static_cast<float>(r));
-}
 
 ChannelStepping nextChannelStep(const ChannelTable& table, uint32_t p, uint32_t c, int direction) {
     using Outcome = ChannelStepping::Outcome;
@@ -42,9 +35,9 @@ ChannelStepping nextChannelStep(const ChannelTable& table, uint32_t p, uint32_t 
         return stepping;
     }
 
-    const auto gridPoint = static_cast<int64_t>(std::trunc(frequency / step));
-    const int64_t next = gridPoint + (direction > 0 ? 1 : -1);
-    const float stepped = static_cast<float>(next) * step;
+    const auto next =
+        static_cast<int64_t>(gridPointBelow(frequency, step)) + (direction > 0 ? 1 : -1);
+    const float stepped = gridPoint(static_cast<double>(next), step);
     const std::optional<uint32_t> count = steppedCount(table, p, stepped, step, next);
     if (static_cast<double>(stepped) < table.MinFreq[p] ||
         static_cast<double>(stepped) > table.MaxFreq[p] || !count) {

@@ -7,10 +7,6 @@
 
 namespace quorprog {
 
-// Channel step of channel c of partition p in kHz: Multiplier × (XTAL ÷ R), in single precision
-// as the synthesiser's arithmetic is done. 0 when R is 0.
-float channelStep(const ChannelTable& table, uint32_t p, uint32_t c);
-
 // What one click of the grid's arrows does to a channel.
 struct ChannelStepping {
     enum class Outcome {

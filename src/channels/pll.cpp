@@ -33,22 +33,19 @@ ChannelOutcome encodeChannel(ChannelTable& table, MemoryMap& map, uint32_t p, ui
                          static_cast<double>(frequency) <= table.MaxFreq[p];
     if (!inRange) return clearChannel(table, map, p, c);
 
-    const auto r = static_cast<uint32_t>(table.R[p][c]);
-    if (r == 0) return ChannelOutcome::NoDivider;
-    const auto xtal = static_cast<uint32_t>(table.XTAL[p]);
-    const auto multiplier = static_cast<uint32_t>(table.Multiplier[p]);
+    if (table.R[p][c] == 0) return ChannelOutcome::NoDivider;
     const auto prescaler = static_cast<uint32_t>(table.Prescaler[p]);
-    const auto step = static_cast<float>(static_cast<double>(xtal) / r * multiplier);
+    const float step = channelStep(table, p, c);
     if (step == 0.0f || frequency <= 0.0f || prescaler == 0) return ChannelOutcome::Skipped;
 
     // Snap down to the step below, never to the nearer one.
-    float ratio = static_cast<float>(static_cast<double>(frequency) / step);
-    const double steps = std::trunc(static_cast<double>(ratio));
+    const double steps = gridPointBelow(frequency, step);
     ChannelOutcome outcome = ChannelOutcome::Exact;
-    if (steps != ratio) {
-        frequency = static_cast<float>(steps * step);
+    if (const float snapped = gridPoint(steps, step); snapped != frequency) {
+        frequency = snapped;
         outcome = ChannelOutcome::Snapped;
     }
+    auto ratio = static_cast<float>(steps);
 
     if (table.IsReceiver[p]) {
         const double intermediate = table.IF[p];
@@ -63,6 +60,24 @@ ChannelOutcome encodeChannel(ChannelTable& table, MemoryMap& map, uint32_t p, ui
 }
 
 }  // namespace
+
+float channelStep(const ChannelTable& table, uint32_t p, uint32_t c) {
+    const auto r = static_cast<uint32_t>(table.R[p][c]);
+    if (r == 0) return 0.0f;
+    const auto xtal = static_cast<uint32_t>(table.XTAL[p]);
+    const auto multiplier = static_cast<uint32_t>(table.Multiplier[p]);
+    return static_cast<float>(static_cast<double>(xtal) / r * multiplier);
+}
+
+float gridPoint(double k, float step) {
+    return static_cast<float>(k * step);
+}
+
+double gridPointBelow(float frequency, float step) {
+    const auto ratio = static_cast<float>(static_cast<double>(frequency) / step);
+    const double below = std::trunc(static_cast<double>(ratio));
+    return gridPoint(below + 1, step) == frequency ? below + 1 : below;
+}
 
 std::optional<uint32_t> loopCount(float ratio) {
     if (!(ratio >= 0.0f) || ratio >= 4294967296.0f) return std::nullopt;

@@ -29,6 +29,19 @@ double ComputeChannelFrequency(int32_t n, int32_t a, const PllParameters& pll);
 // The parameters of channel c of partition p as the table holds them (p, c valid).
 PllParameters pllOfChannel(const ChannelTable& table, uint32_t p, uint32_t c);
 
+// Channel step of channel c of partition p in kHz: XTAL ÷ R × Multiplier formed in double and
+// held as a 32-bit float; 0 when R is 0. The arrows and the encoding both step by it, so a
+// frequency an arrow reaches is one the encoding keeps.
+float channelStep(const ChannelTable& table, uint32_t p, uint32_t c);
+
+// The channel grid of a step: point k lies at k × step, held as a 32-bit float. The arrows place
+// frequencies on it and the encoding finds them there with these two, so they agree.
+float gridPoint(double k, float step);
+// The index of the grid point at or below f: f ÷ step, held as a 32-bit float, truncated; a
+// frequency that equals the next point counts as that point even when its quotient rounds to just
+// below it.
+double gridPointBelow(float frequency, float step);
+
 // The loop's whole division count for a ratio of oscillator frequency to channel step, or none
 // when the counters cannot hold it: a receiver whose oscillator would run below 0, a count beyond
 // 32 bits, or a ratio that is not a number. The fraction is dropped, never rounded.

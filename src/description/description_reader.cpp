@@ -31,6 +31,12 @@ std::string_view withoutEnclosingQuotes(std::string_view value) {
 
 }  // namespace
 
+std::optional<std::string_view> iniSectionName(std::string_view line) {
+    line = trimmed(line);
+    if (line.empty() || line.front() != '[') return std::nullopt;
+    return trimmed(line.substr(1, line.find(']') - 1));
+}
+
 DescriptionReader DescriptionReader::fromText(std::string_view text) {
     DescriptionReader reader;
     reader.parse(text);
@@ -52,10 +58,8 @@ void DescriptionReader::parse(std::string_view text) const {
         const std::string_view line = trimmed(text.substr(0, end));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (line.empty() || line.front() == ';') continue;
-        if (line.front() == '[') {
-            const size_t close = line.find(']');
-            const std::string name = lowerCase(trimmed(line.substr(1, close - 1)));
-            current = &sections_[name];  // a repeated section adds to the first
+        if (const auto name = iniSectionName(line)) {
+            current = &sections_[lowerCase(*name)];  // a repeated section adds to the first
             continue;
         }
         const size_t equals = line.find('=');
@@ -71,8 +75,8 @@ void DescriptionReader::refreshFromDisk() const {
     if (path_.empty()) return;
     std::error_code error;
     const auto size = std::filesystem::file_size(path_, error);
-    const auto time = error ? std::filesystem::file_time_type{}
-                            : std::filesystem::last_write_time(path_, error);
+    const auto time =
+        error ? std::filesystem::file_time_type{} : std::filesystem::last_write_time(path_, error);
     if (error) {
         sections_.clear();
         loadedSize_ = static_cast<std::uintmax_t>(-1);

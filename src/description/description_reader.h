@@ -3,10 +3,17 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace quorprog {
+
+// The section that a line of INI text opens, as written; nothing when the line opens none. A
+// header is a line whose first non-blank character is "[", and names what lies before the first
+// "]", without surrounding blanks; whatever follows the "]", such as a comment, is ignored. The
+// reader below and the settings writer both go by this.
+std::optional<std::string_view> iniSectionName(std::string_view line);
 
 // Reads the INI-format device description. Section and key names match without regard to case;
 // spaces around key and value are dropped; one pair of enclosing quotes is removed; values are
@@ -16,7 +23,7 @@ namespace quorprog {
 // A reader opened on a file follows the file on disk: when its size or modification time changes,
 // it is read again, so a description edited while the program runs is what the next lookup sees.
 class DescriptionReader {
-public:
+  public:
     static constexpr size_t kMaxValueLength = 2047;
 
     DescriptionReader() = default;
@@ -29,7 +36,7 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     using Section = std::map<std::string, std::string>;
 
     void parse(std::string_view text) const;

@@ -93,7 +93,7 @@ int32_t evaluateOperand(std::string_view operand, const Registers& registers,
     if (bare == "in") return registers.in;
     if (bare == "out") return registers.out;
     if (const auto number = parseIntegerText(operand)) return *number;
-    return readKey ? readKey(operand) : -1;
+    return readKey ? readKey(bare) : -1;
 }
 
 bool evaluateCondition(std::string_view condition, const Registers& registers,

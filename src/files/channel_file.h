@@ -28,6 +28,8 @@ struct ChannelFile {
     static constexpr std::string_view kMagic = "QVM00";
     static constexpr size_t kIdentifierSize = 32;
     static constexpr size_t kFixedHeaderSize = 45;  // magic, time, identifier, group count
+    // No device has more groups; a larger count is no file of ours, however many bytes follow.
+    static constexpr uint32_t kMaxGroups = 256;
 
     int32_t savedAt = 0;  // seconds since 1970-01-01 UTC; written for the record, never used
     // The model's memory-map name. A longer one is stored cut to kIdentifierSize characters, so
@@ -40,7 +42,7 @@ struct ChannelFile {
 
 enum class ChannelFileError {
     None,
-    NotAChannelFile,  // the magic is missing
+    NotAChannelFile,  // the magic is missing, or more groups than kMaxGroups
     Truncated,        // the file ends before the sizes in its header say
 };
 

@@ -33,6 +33,12 @@ OpenResult openChannelFile(std::span<const uint8_t> bytes, ChannelTable& table, 
 
 OpenResult openChannelFile(const std::filesystem::path& path, ChannelTable& table,
                            Prompter& prompter, const LocalTexts& texts) {
+    // A file larger than any channel plan (a video picked by mistake) is the wrong kind of file.
+    std::error_code sizeError;
+    if (std::filesystem::file_size(path, sizeError) > kMaxChannelFileSize && !sizeError) {
+        reportError(prompter, texts, texts.LocalText(text::kFileCorrupt));
+        return {};
+    }
     std::optional<std::vector<uint8_t>> bytes = readFileBytes(path);
     if (!bytes) {
         reportError(prompter, texts, "Cannot read the file \"" + path.string() + "\".");

@@ -40,6 +40,7 @@ ChannelFileParse parseChannelFile(std::span<const uint8_t> bytes) {
 
     // Widened so that no count in the file can overflow the size checks.
     const uint64_t groupCount = readU32(bytes, kGroupCountOffset);
+    if (groupCount > ChannelFile::kMaxGroups) return refused(ChannelFileError::NotAChannelFile);
     if (bytes.size() - ChannelFile::kFixedHeaderSize < groupCount * kHeaderBytesPerGroup) {
         return refused(ChannelFileError::Truncated);
     }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "files/channel_file_table.h"
+#include "text/number_text.h"
 
 namespace quorprog {
 namespace {
@@ -41,24 +42,18 @@ std::string importGroupLabel(uint32_t group, bool isReceiver, const LocalTexts& 
     return word + " " + number + " (" + type + ")";
 }
 
-std::string importRangeLabel(uint32_t minFreq, uint32_t maxFreq) {
-    char label[64];
-    std::snprintf(label, sizeof label, "%0.3f-%0.3f MHz", minFreq * 0.001, maxFreq * 0.001);
-    return label;
-}
-
 bool canImportInto(const ChannelFileGroup& group, const ChannelTable& table, uint32_t deviceGroup) {
     return table.hasPartition(deviceGroup) && table.MinFreq[deviceGroup] <= group.minFreq &&
            group.maxFreq <= table.MaxFreq[deviceGroup];
 }
 
 std::vector<ImportRow> importRows(const ChannelFile& file, const ChannelTable& table,
-                                  const LocalTexts& texts) {
+                                  const LocalTexts& texts, std::string_view decimalSeparator) {
     std::vector<ImportRow> rows;
     for (uint32_t i = 0; i < file.groups.size(); ++i) {
         const ChannelFileGroup& group = file.groups[i];
         ImportRow row{importGroupLabel(i, group.isReceiver != 0, texts),
-                      importRangeLabel(group.minFreq, group.maxFreq),
+                      rangeMHzText(group.minFreq, group.maxFreq, decimalSeparator),
                       {}};
         for (uint32_t j = 0; j < table.PartitionCount; ++j) {
             if (!canImportInto(group, table, j)) continue;

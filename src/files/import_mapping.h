@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "channels/channel_table.h"
@@ -32,15 +33,14 @@ struct ImportRow {
 
 // "Group 1 (Receiver)": the group number in hexadecimal, the type in the current language.
 std::string importGroupLabel(uint32_t group, bool isReceiver, const LocalTexts& texts);
-// "470.000-790.000 MHz" from kHz.
-std::string importRangeLabel(uint32_t minFreq, uint32_t maxFreq);
 
 // A device group may take a file group when its range contains the file group's range, bounds
 // included. The type does not matter.
 bool canImportInto(const ChannelFileGroup& group, const ChannelTable& table, uint32_t deviceGroup);
 
+// The range labels take the decimal separator given.
 std::vector<ImportRow> importRows(const ChannelFile& file, const ChannelTable& table,
-                                  const LocalTexts& texts);
+                                  const LocalTexts& texts, std::string_view decimalSeparator = ".");
 
 enum class ImportOutcome {
     DuplicateDestination,  // two file groups chose one device group: told, nothing copied

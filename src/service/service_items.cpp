@@ -1,19 +1,19 @@
 #include "service/service_items.h"
 
-#include <cstdio>
+#include "text/number_text.h"
 
 namespace quorprog {
 
-std::vector<std::string> dividerItems(const ChannelTable& table, uint32_t g) {
+std::vector<std::string> dividerItems(const ChannelTable& table, uint32_t g,
+                                      std::string_view decimalSeparator) {
     std::vector<std::string> items{kNoChangeItem};
     if (!table.hasPartition(g)) return items;
     const auto group = static_cast<int32_t>(g);
     for (int32_t i = 0; i < table.XtalDividers.ValueCount(group); ++i) {
         const int32_t divider = table.XtalDividers.ValueAt(group, i);
-        char text[64];
-        std::snprintf(text, sizeof text, "%0.3f / %d", static_cast<double>(table.XTAL[g]) / divider,
-                      divider);
-        items.emplace_back(text);
+        items.push_back(
+            fixedDecimalText(static_cast<double>(table.XTAL[g]) / divider, 3, decimalSeparator) +
+            " / " + std::to_string(divider));
     }
     return items;
 }

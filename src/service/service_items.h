@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "channels/channel_table.h"
@@ -12,8 +13,9 @@ namespace quorprog {
 inline constexpr const char* kNoChangeItem = "no change";
 
 // "no change", then one item per XTAL divider d of group g: the channel step it gives (XTAL / d
-// in kHz) and d, as "%0.3f / %d".
-std::vector<std::string> dividerItems(const ChannelTable& table, uint32_t g);
+// in kHz) and d, as "%0.3f / %d" with the decimal separator given.
+std::vector<std::string> dividerItems(const ChannelTable& table, uint32_t g,
+                                      std::string_view decimalSeparator = ".");
 
 // The option's name with its current choice, "%s (%s)".
 std::string optionLabel(const TOptionObject& option);

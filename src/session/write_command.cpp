@@ -82,7 +82,7 @@ bool DeviceSession::transferChanges(ProgrammerLink& link, const BatteryDisplay& 
         return false;
     }
 
-    StampDates(map_, table_.PartitionCount, services_.clock);
+    StampDates(map_, table_.PartitionCount, services_.clock, services_.clock.dateSeparator());
     if (!changesFitMemory(image_, memorySize)) return false;
     return writeChangedBytes(link, memorySize);
 }

@@ -19,5 +19,6 @@ quorprog_test(NAME cli_parts_tests
         ${CMAKE_CURRENT_SOURCE_DIR}/cli_parts_test.cpp
         ${PROJECT_SOURCE_DIR}/cli/command_line.cpp
         ${PROJECT_SOURCE_DIR}/cli/json_writer.cpp
+        ${PROJECT_SOURCE_DIR}/cli/printable_text.cpp
     LIBRARIES quorprog_core)
 target_include_directories(cli_parts_tests PRIVATE ${PROJECT_SOURCE_DIR}/cli)

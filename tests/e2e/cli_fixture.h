@@ -116,11 +116,13 @@ class CliTest : public ::testing::Test {
         return emulator;
     }
 
-    // Runs quorprog-cli with the test's settings and without a terminal on standard input.
-    CliRun run(const QStringList& arguments) const {
+    // Runs quorprog-cli with the test's settings and without a terminal on standard input, under
+    // the locale named (the environment's when none is).
+    CliRun run(const QStringList& arguments, const QString& locale = {}) const {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", path("config"));
+        if (!locale.isEmpty()) environment.insert("LC_ALL", locale);
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(folder.path());
         process.setStandardInputFile(QProcess::nullDevice());

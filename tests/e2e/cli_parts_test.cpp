@@ -30,7 +30,9 @@ INSTANTIATE_TEST_SUITE_P(
                       EscapeCase{"LineEnds", "a\nb\tc\r", "\"a\\nb\\tc\\r\""},
                       EscapeCase{"Controls", std::string("\x01\x1f", 2), "\"\\u0001\\u001f\""},
                       EscapeCase{"Zero", std::string("\0", 1), "\"\\u0000\""},
-                      EscapeCase{"Utf8", "frequenza \xC3\xA8", "\"frequenza \xC3\xA8\""}),
+                      EscapeCase{"Utf8", "frequenza \xC3\xA8", "\"frequenza \xC3\xA8\""},
+                      EscapeCase{"NotUtf8", "\xE9t\xC3", "\"\\u00e9t\\u00c3\""},
+                      EscapeCase{"Overlong", "\xC0\xAF", "\"\\u00c0\\u00af\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(JsonWriter, NestsObjectsAndArraysWithCommasBetweenValuesOnly) {

@@ -188,6 +188,20 @@ TEST_F(CliTest, QvmPrintsTheFileUnderItsLayoutNames) {
     EXPECT_THAT(result.out, StartsWith("{\"magic\":\"QVM00\",\"time\":0,\"modelIdentifier\":"
                                        "\"DEFAULTMAP2PART\",\"PartitionCount\":2,\"groups\":"));
 
+    // A decimal-comma desktop changes nothing; the file's identifier never reaches the terminal
+    // raw and never breaks the JSON.
+    ChannelFile odd = shiftedPlan(0);
+    odd.modelIdentifier = "MAP\xE9\x1B[2J";
+    odd.groups[0].frequencies[0] = 470012.5f;
+    writeFile("odd.qvm", serializeChannelFile(odd));
+    const CliRun json = run({"--json", "qvm", path("odd.qvm")}, "it_IT.UTF-8");
+    EXPECT_THAT(json.out, HasSubstr("\"modelIdentifier\":\"MAP\\u00e9\\u001b[2J\""));
+    EXPECT_THAT(json.out, HasSubstr("\"Frequency\":[470012.5,"));
+    const CliRun text = run({"qvm", path("odd.qvm")}, "it_IT.UTF-8");
+    EXPECT_THAT(text.out, HasSubstr("model identifier: MAP\\xE9\\x1B[2J\n"));
+    EXPECT_THAT(text.out, HasSubstr("  00  470012.5 "));
+    EXPECT_THAT(text.out, HasSubstr("470.000-790.000 MHz"));
+
     writeFile("junk.qvm", Bytes{'N', 'O', 'T', 'Q', 'V', 'M'});
     const CliRun junk = run({"qvm", path("junk.qvm")});
     EXPECT_EQ(junk.status, 1);

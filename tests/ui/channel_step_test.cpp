@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "channels/pll.h"
+
 namespace quorprog {
 namespace {
 

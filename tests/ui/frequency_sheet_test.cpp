@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -14,11 +15,13 @@
 #include <string>
 #include <vector>
 
+#include "commands_test_support.h"
 #include "fakes/recording_prompter.h"
+#include "files/channel_file_table.h"
 #include "files/frequency_sheet_layout.h"
-#include "ui/files/print_sheet.h"
-#include "ui/files/system_date_separator.h"
 #include "seams/clock.h"
+#include "ui/files/import_dialog.h"
+#include "ui/files/print_sheet.h"
 
 namespace quorprog {
 namespace {
@@ -102,7 +105,7 @@ class FrequencySheetTest : public ::testing::Test {
     }
 
     LocalTexts texts;
-    FixedClock clock{CalendarDate{2026, 12, 6}};
+    FixedClock clock{CalendarDate{2026, 12, 6}, '.'};
 };
 
 bool contains(const std::string& text, const std::string& part) {
@@ -121,8 +124,7 @@ TEST_P(SheetPagingTest, TwoGroupsShareAPage) {
     const QString pdf = printToPdf(planWithGroups(std::vector<uint32_t>(GetParam().groups, 16)),
                                    QString("groups_%1").arg(GetParam().groups));
     ASSERT_EQ(pageCount(pdf), GetParam().pages);
-    const char separator = systemDateSeparator();
-    const std::string today = std::string("06") + separator + "12" + separator + "2026";
+    const std::string today = "06.12.2026";  // with the clock's separator
     for (int page = 1; page <= GetParam().pages; ++page) {
         const std::string text = pageText(pdf, page);
         EXPECT_TRUE(contains(text, "Frequency allocation sheet")) << "page " << page;
@@ -211,6 +213,26 @@ TEST_F(FrequencySheetTest, PrintsInTheCurrentLanguage) {
 TEST_F(FrequencySheetTest, JobCarriesTheSheetTitle) {
     const std::string info = run("pdfinfo", {printToPdf(planWithGroups({1}), "job_title")});
     EXPECT_TRUE(contains(info, "Quorvel Programmer Frequency Sheet")) << info;
+}
+
+// On an Italian desktop (C library and Qt alike) every number on screen and paper has the
+// desktop's decimal comma: the group panel, the import dialog's range and the sheet.
+TEST_F(FrequencySheetTest, ScreenAndSheetShareTheDesktopsDecimalSeparator) {
+    ASSERT_TRUE(std::setlocale(LC_NUMERIC, "it_IT.UTF-8")) << "scripts/install-deps.sh makes it";
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    commands_test::GridRig rig;
+    rig.table().MinFreq[0] = 470500;
+    rig.view.ShowGroupInfo();
+    const TformImport import(channelFileFromTable(rig.table(), 0), rig.table(), rig.prompter,
+                             rig.texts);
+    const std::string sheet = pageText(printToPdf(rig.table(), "decimal_comma"), 1);
+    QLocale::setDefault(QLocale::c());
+    std::setlocale(LC_NUMERIC, "C");
+
+    EXPECT_EQ(rig.controls.labelRangeValue->text(), "470,500-790,000 MHz");
+    EXPECT_EQ(rig.controls.labelStepValue->text(), "12,500 kHz");
+    EXPECT_EQ(import.rangeLabels[0]->text(), "470,500-790,000 MHz");
+    EXPECT_TRUE(contains(sheet, "470,500 - 790,000")) << sheet;
 }
 
 TEST_F(FrequencySheetTest, PaintsOnAnImageToo) {

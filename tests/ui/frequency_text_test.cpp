@@ -1,8 +1,8 @@
-#include "app/frequency_text.h"
-
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
+
+#include "ui/numbers/display_numbers.h"
 
 namespace quorprog {
 namespace {

@@ -18,6 +18,8 @@ TEST(IniText, SetsOneValueAndKeepsEverythingElse) {
          "[GENERAL]\nOTHER=x\nLANGUAGE=1\n\n[PORTS]\nLANGUAGE=7\n"},
         {"; note\n[ GENERAL ]\nLANGUAGE=0", "; note\n[ GENERAL ]\nLANGUAGE=1\n"},
         {"[GENERAL]\n", "[GENERAL]\nLANGUAGE=1\n"},
+        {"[GENERAL]\nOTHER=x\n[PORTS] ; serial ports\nCOM1=a\n",
+         "[GENERAL]\nOTHER=x\nLANGUAGE=1\n[PORTS] ; serial ports\nCOM1=a\n"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(withIniValue(c.before, "GENERAL", "LANGUAGE", "1"), c.after) << c.before;

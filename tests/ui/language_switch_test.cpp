@@ -1,12 +1,15 @@
 #include <QComboBox>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "ui/artwork/artwork.h"
+#include "app/button_caption.h"
 #include "app/clickable_image.h"
 #include "app/settings_file.h"
 #include "shell_fixture.h"
+#include "ui/artwork/artwork.h"
 
 namespace quorprog::testing {
 namespace {
@@ -145,6 +148,34 @@ TEST_F(LanguageSwitch, CaptionsGoBesideOrUnderTheIcons) {
         }
     }
 }
+
+struct Caption {
+    int englishId;
+    int language;
+};
+
+class ButtonCaptions : public ::testing::TestWithParam<Caption> {};
+
+// A caption wider than its scratch bitmap loses its last letters on the button.
+TEST_P(ButtonCaptions, FitTheirScratchBitmap) {
+    const QString caption =
+        QString::fromStdString(LocalTexts().LocalText(GetParam().englishId, GetParam().language));
+    EXPECT_LE(QFontMetrics(captionFont()).horizontalAdvance(caption), kCaptionScratchWidth)
+        << caption.toStdString() << " in " << QFontInfo(captionFont()).family().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryButtonInBothLanguages, ButtonCaptions, ::testing::ValuesIn([] {
+                             std::vector<Caption> captions;
+                             for (int id : {text::kOpenFile, text::kSaveFile, text::kPrint,
+                                            text::kHelp, text::kRead, text::kWrite}) {
+                                 for (int language : {0, 1}) captions.push_back({id, language});
+                             }
+                             return captions;
+                         }()),
+                         [](const auto& info) {
+                             return "Text" + std::to_string(info.param.englishId) + "Language" +
+                                    std::to_string(info.param.language);
+                         });
 
 }  // namespace
 }  // namespace quorprog::testing

@@ -14,5 +14,6 @@ quorprog_test(NAME frequency_sheet_tests
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/qt_application.cpp
         ${CMAKE_CURRENT_LIST_DIR}/frequency_sheet_test.cpp
-    LIBRARIES quorprog_ui quorprog_test_fakes
+        ${CMAKE_CURRENT_LIST_DIR}/commands_test_support.cpp
+    LIBRARIES quorprog_ui quorprog_test_fakes Qt6::Test
     QT)

@@ -8,13 +8,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <utility>
 
+#include "service_fixture.h"
 #include "ui/service/service_mode.h"
 #include "ui/service/service_password_dialog.h"
-#include "service_fixture.h"
 
 namespace quorprog {
 namespace {
@@ -111,6 +112,20 @@ TEST_F(ServiceDataDialogTest, CancelChangesNothing) {
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(device.table.R[0][0], 1024);
     EXPECT_EQ(device.table.MaxFreq[0], 790000u);
+    EXPECT_EQ(device.image.changedFlags(), Bytes(device.image.size(), 0));
+    EXPECT_EQ(commits + infos, 0);
+}
+
+// btnOK is a plain button: Enter after one field must not apply a half-entered form.
+TEST_F(ServiceDataDialogTest, EnterInAFieldPressesNoButton) {
+    TformService dialog(device.table, device.map, 0, recordingDisplay());
+    dialog.show();
+    auto* minFreq = control<QLineEdit>(dialog, "editMinFreq");
+    minFreq->setFocus();
+    QTest::keyClicks(minFreq, "500000");
+    QTest::keyClick(minFreq, Qt::Key_Return);
+
+    EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(device.image.changedFlags(), Bytes(device.image.size(), 0));
     EXPECT_EQ(commits + infos, 0);
 }

@@ -8,9 +8,10 @@
 #include <cstdio>
 #include <string>
 
-#include "ui/artwork/artwork.h"
 #include "files/frequency_sheet_layout.h"
 #include "text/text_ids.h"
+#include "ui/artwork/artwork.h"
+#include "ui/numbers/display_numbers.h"
 
 namespace quorprog {
 namespace {
@@ -50,14 +51,6 @@ QFont sheetFont(SheetFont kind, double scale) {
     }
     font.setPointSizeF(font.pointSizeF() * scale);
     return font;
-}
-
-// One number in a printf format; the C library formats it, with the system decimal separator
-// that the application has set its locale to.
-QString formatNumber(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return QString::fromUtf8(text);
 }
 
 // Draws texts and shapes in page units on one page.
@@ -159,7 +152,7 @@ void paintGroupBox(PageCanvas& canvas, const SheetUnits& units, const ChannelTab
     const auto group = static_cast<int32_t>(r);
     for (uint32_t c = 0; c < table.FrequencyCount[r]; ++c) {
         canvas.centredText(columns[0], y, channelNumber(c), kWhite);
-        canvas.centredText(columns[1], y, formatNumber("%0.1f", table.Frequency[r][c]), kWhite);
+        canvas.centredText(columns[1], y, decimalText(table.Frequency[r][c], 1), kWhite);
         canvas.centredText(columns[2], y,
                            QString::fromStdString(
                                table.SubtoneTables.SubtoneName(group, table.SubtoneIndex[r][c])),
@@ -169,9 +162,8 @@ void paintGroupBox(PageCanvas& canvas, const SheetUnits& units, const ChannelTab
 
     canvas.setFont(SheetFont::Heading);
     y = static_cast<int>(y + 0.25 * u);
-    const QString range = text(text::kRange) + ": " +
-                          formatNumber("%0.3f", table.MinFreq[r] * 0.001) + " - " +
-                          formatNumber("%0.3f", table.MaxFreq[r] * 0.001);
+    const QString range = text(text::kRange) + ": " + decimalText(table.MinFreq[r] * 0.001, 3) +
+                          " - " + decimalText(table.MaxFreq[r] * 0.001, 3);
     canvas.text(xc + m / 2, y, range, kWhite);
 }
 

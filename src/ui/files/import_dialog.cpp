@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/numbers/display_numbers.h"
+
 namespace quorprog {
 namespace {
 
@@ -50,7 +52,8 @@ TformImport::TformImport(const ChannelFile& file, ChannelTable& table, Prompter&
     labelDestination = placeLabel(this, "labelDestination",
                                   texts.LocalText(text::kDestinationGroup), 280, 8, true);
 
-    const std::vector<ImportRow> rows = importRows(file, table, texts);
+    const std::vector<ImportRow> rows =
+        importRows(file, table, texts, displayDecimalSeparatorText());
     for (int i = 0; i < groups; ++i) addRow(i, rows[i]);
 
     const int buttonsTop = kRowPitch * groups + 40;

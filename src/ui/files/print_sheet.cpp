@@ -4,14 +4,13 @@
 #include <QPrinter>
 
 #include "channels/date_stamp.h"
-#include "ui/files/frequency_sheet.h"
-#include "ui/files/system_date_separator.h"
 #include "text/text_ids.h"
+#include "ui/files/frequency_sheet.h"
 
 namespace quorprog {
 
 QString frequencySheetDate(const Clock& clock) {
-    return QString::fromStdString(FormatDate("dd/mm/yyyy", clock.today(), systemDateSeparator()));
+    return QString::fromStdString(FormatDate("dd/mm/yyyy", clock.today(), clock.dateSeparator()));
 }
 
 void printFrequencySheet(QWidget* parent, const MemoryImage& image, const ChannelTable& table,

@@ -7,8 +7,9 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "ui/service/dialog_geometry.h"
 #include "service/service_items.h"
+#include "ui/numbers/display_numbers.h"
+#include "ui/service/dialog_geometry.h"
 
 namespace quorprog {
 namespace {
@@ -31,6 +32,8 @@ QLineEdit* placeEdit(QWidget* parent, const char* name, int left, int top) {
 QPushButton* placeButton(QWidget* parent, const char* name, const char* text, int left) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
+    // Plain buttons: Enter in a field must not apply a form the expert has not finished.
+    button->setAutoDefault(false);
     button->setGeometry(left, 192, 75, 25);
     return button;
 }
@@ -46,7 +49,8 @@ TformService::TformService(ChannelTable& table, MemoryMap& map, uint32_t group,
     useClassicDialogFont(*this);
 
     placeLabel(this, "Label1", "Step / XTAL Divider", 16, 32);
-    listXTALDividers = placeList(this, dividerItems(table_, group_), 128, 28, 145);
+    listXTALDividers =
+        placeList(this, dividerItems(table_, group_, displayDecimalSeparatorText()), 128, 28, 145);
     listXTALDividers->setObjectName("listXTALDividers");
     listXTALDividers->setCurrentIndex(-1);  // the expert must pick a divider on purpose
 

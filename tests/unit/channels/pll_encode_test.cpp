@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "channel_test_support.h"
+#include "channels/channel_step.h"
 #include "channels/partition_keys.h"
 #include "channels/pll.h"
 #include "description/default_description.h"
@@ -56,6 +57,24 @@ class EncodeTest : public ::testing::Test {
 
     testing::Device device;
 };
+
+// XTAL 12800 / R 3 × 5 rounds differently as (12800 / 3) × 5 in single precision than in one
+// rounding: the arrows and the encoding must agree on it, or a commit undoes an arrow step.
+TEST_F(EncodeTest, EveryArrowStepIsAPointOfTheEncodingsGrid) {
+    device.table.R[0][0] = 3;
+    device.table.Multiplier[0] = 5;
+    device.table.Frequency[0][0] = 470000.0f;
+    while (stepChannelFrequency(device.table, device.map, 0, 0, +1) ==
+           ChannelStepping::Outcome::Stepped) {
+        const float stepped = frequency(0);
+        const std::pair<int32_t, int32_t> counters{n(0), a(0)};
+        EXPECT_EQ(EncodeChannelFrequencies(device.table, device.map, 0, 0), kEncodeExact)
+            << stepped;
+        EXPECT_EQ(frequency(0), stepped);
+        EXPECT_EQ(std::make_pair(n(0), a(0)), counters) << stepped;
+    }
+    EXPECT_GT(frequency(0), 780000.0f) << "the steps reach the top of the range";
+}
 
 TEST_F(EncodeTest, TransmitterOnTheStepIsExact) {
     EXPECT_EQ(encode(470000.0f), kEncodeExact);

@@ -87,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
         GroupCase{"out=100;if in<655360 then out=10;if in<65536 then out=1", 655359, 10},
         GroupCase{"out=100;if in<655360 then out=10;if in<65536 then out=1", 700000, 100},
         GroupCase{"out=in/Partition0.IF_1", 107000, 10700},
-        GroupCase{"out=in*Partition0.IF_1", 10700, 107000}));
+        GroupCase{"out=in*Partition0.IF_1", 10700, 107000},
+        GroupCase{"out=in* Partition0.IF_1 ", 10700, 107000}));  // names are trimmed
 
 INSTANTIATE_TEST_SUITE_P(
     ActionForms, StatementGroups,

@@ -185,6 +185,7 @@ struct AbsurdCountCase {
     const char* what;
     size_t offset;  // of a 32-bit count
     uint32_t value;
+    ChannelFileError error = ChannelFileError::Truncated;
 };
 
 void PrintTo(const AbsurdCountCase& c, std::ostream* os) {
@@ -193,22 +194,27 @@ void PrintTo(const AbsurdCountCase& c, std::ostream* os) {
 
 class ChannelFileAbsurdCount : public ::testing::TestWithParam<AbsurdCountCase> {};
 
-TEST_P(ChannelFileAbsurdCount, IsRefusedAsTruncated) {
+TEST_P(ChannelFileAbsurdCount, IsRefused) {
     std::vector<uint8_t> bytes = serializeChannelFile(twoGroupsOfSixteen());
     for (int i = 0; i < 4; ++i) bytes[GetParam().offset + i] = (GetParam().value >> (8 * i)) & 0xFF;
-    EXPECT_EQ(parseChannelFile(bytes).error, ChannelFileError::Truncated);
+    EXPECT_EQ(parseChannelFile(bytes).error, GetParam().error);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Counts, ChannelFileAbsurdCount,
-    ::testing::Values(
-        AbsurdCountCase{"group count one too many", 41, 3},
-        AbsurdCountCase{"group count at its maximum", 41, 0xFFFFFFFF},
-        AbsurdCountCase{"group count whose header alone overflows 32 bits", 41, 0x14000000},
-        AbsurdCountCase{"first channel count one too many", 47, 17},
-        AbsurdCountCase{"last channel count one too many", 51, 17},
-        AbsurdCountCase{"channel count at its maximum", 47, 0xFFFFFFFF},
-        AbsurdCountCase{"channel count whose block overflows 32 bits", 51, 0x33333334}));
+    ::testing::Values(AbsurdCountCase{"group count one too many", 41, 3},
+                      // More groups than any device has: not a channel file, whatever the bytes.
+                      AbsurdCountCase{"group count beyond any device", 41, 257,
+                                      ChannelFileError::NotAChannelFile},
+                      AbsurdCountCase{"group count at its maximum", 41, 0xFFFFFFFF,
+                                      ChannelFileError::NotAChannelFile},
+                      AbsurdCountCase{"group count whose header alone overflows 32 bits", 41,
+                                      0x14000000, ChannelFileError::NotAChannelFile},
+                      AbsurdCountCase{"first channel count one too many", 47, 17},
+                      AbsurdCountCase{"last channel count one too many", 51, 17},
+                      AbsurdCountCase{"channel count at its maximum", 47, 0xFFFFFFFF},
+                      AbsurdCountCase{"channel count whose block overflows 32 bits", 51,
+                                      0x33333334}));
 
 }  // namespace
 }  // namespace quorprog

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "files/channel_file_commands.h"
 #include "files/channel_file_table.h"
+#include "files/file_bytes.h"
 #include "files_test_support.h"
 
 namespace quorprog {
@@ -218,6 +220,27 @@ TEST_F(ChannelFileOnDisk, FileThatCannotBeWrittenIsReported) {
     ASSERT_EQ(prompter_.shown.size(), 1u);
     EXPECT_EQ(prompter_.shown[0].caption, "ERROR");
     EXPECT_NE(prompter_.shown[0].text.find("plan.qvm"), std::string::npos);
+}
+
+// More groups than any device has, or more bytes than any channel file: corrupt, at once.
+TEST_F(ChannelFileOnDisk, FileNoDeviceCouldHaveWrittenIsCorrupt) {
+    ChannelFile groups;
+    groups.groups.resize(256);
+    ASSERT_TRUE(parseChannelFile(serializeChannelFile(groups)).ok());
+    groups.groups.resize(257);
+    const std::filesystem::path tooManyGroups = folder_ / "groups.qvm";
+    ASSERT_TRUE(writeFileBytes(tooManyGroups, serializeChannelFile(groups)));
+    const std::filesystem::path tooLarge = folder_ / "video.mp4";
+    { std::ofstream(tooLarge) << "not a channel file"; }
+    std::filesystem::resize_file(tooLarge, kMaxChannelFileSize + 1);
+
+    ChannelTable loaded = editedDualGroupTable();
+    const ChannelValues before = valuesOf(loaded);
+    for (const std::filesystem::path& path : {tooManyGroups, tooLarge}) {
+        EXPECT_EQ(openChannelFile(path, loaded, prompter_, kEnglish).outcome, OpenOutcome::Refused);
+    }
+    EXPECT_EQ(valuesOf(loaded), before);
+    EXPECT_EQ(prompter_.shown, (std::vector<ShownMessage>{kCorrupt, kCorrupt}));
 }
 
 TEST_F(ChannelFileOnDisk, FileThatCannotBeReadIsRefused) {

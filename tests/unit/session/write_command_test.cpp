@@ -75,6 +75,15 @@ TEST(WriteCommand, ChecksAtTwiceTheReadDelayAndGoesBackToIt) {
     EXPECT_FALSE(rig.link.IsOpen());
 }
 
+TEST(WriteCommand, TheDateStampTakesTheDesktopsDateSeparator) {
+    EditedDevice rig(factoryDevice("dual group system"));
+    rig.clock = FixedClock({2026, 12, 6}, '.');
+    EXPECT_TRUE(rig.session.write(rig.link));
+    EXPECT_EQ(
+        rig.session.memoryMap().ReadEntryText(rig.session.memoryMap().entryOf("Partition0.Date")),
+        "06.12.26");
+}
+
 TEST(WriteCommand, DeviceChangedElsewhereIsRefusedBeforeAnyByteIsSent) {
     EditedDevice rig(factoryDevice("dual group system"));
     rig.line.memory[100] ^= 0x5A;  // a byte the program never changed

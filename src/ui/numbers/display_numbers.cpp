@@ -1,8 +1,10 @@
-#include "app/frequency_text.h"
+#include "ui/numbers/display_numbers.h"
 
 #include <QKeyEvent>
 #include <cmath>
 #include <limits>
+
+#include "text/number_text.h"
 
 namespace quorprog {
 namespace {
@@ -50,6 +52,23 @@ std::optional<char16_t> typedCharacter(const QKeyEvent& event) {
 }
 
 }  // namespace
+
+QChar displayDecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    return point.isEmpty() ? QChar(u'.') : point.front();
+}
+
+std::string displayDecimalSeparatorText() {
+    return QString(displayDecimalSeparator()).toStdString();
+}
+
+QString decimalText(double value, int decimals) {
+    return QString::fromStdString(fixedDecimalText(value, decimals, displayDecimalSeparatorText()));
+}
+
+QString rangeText(uint32_t minKHz, uint32_t maxKHz) {
+    return QString::fromStdString(rangeMHzText(minKHz, maxKHz, displayDecimalSeparatorText()));
+}
 
 QString frequencyText(float kHz, const QLocale& locale) {
     if (!(kHz > 0.0f)) return QString();

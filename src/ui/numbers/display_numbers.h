@@ -3,14 +3,29 @@
 #include <QChar>
 #include <QLocale>
 #include <QString>
+#include <cstdint>
 #include <optional>
+#include <string>
 
 class QKeyEvent;
 
 namespace quorprog {
 
-// Texts of the grid's frequency column, in the user's locale (its decimal separator, no group
-// separators).
+// Numbers on screen and on the printed sheet, in the user's locale: its decimal separator, no group
+// separators. Every displayed number goes through here so that all follow one rule; machine
+// output (channel files, the command-line tool, the log) never does.
+
+// The desktop's decimal separator, and as UTF-8 for the core's texts.
+QChar displayDecimalSeparator();
+std::string displayDecimalSeparatorText();
+
+// value with a fixed count of decimals, as "%0.3f" would give it, with the desktop's separator.
+QString decimalText(double value, int decimals);
+
+// A group's range from its limits in kHz, "470.000-790.000 MHz" with the desktop's separator.
+QString rangeText(uint32_t minKHz, uint32_t maxKHz);
+
+// The grid's frequency column.
 
 // The general form of a frequency in kHz: the shortest text with up to 15 significant digits
 // (470012.5, 470000); empty for 0 and below, which stands for an empty channel.

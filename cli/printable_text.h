@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace quorprog::cli {
+
+// Length of the well-formed UTF-8 sequence `text` starts with (no overlong forms, no surrogates,
+// nothing above U+10FFFF); 0 when its first byte starts none.
+size_t utf8SequenceLength(std::string_view text);
+
+// Text for the terminal: what files, images and programmers hold may be any bytes. Line breaks and
+// tabs stay; every other control character (C0, DEL, C1) and every byte that is not well-formed
+// UTF-8 is shown as \xNN, so nothing can drive the terminal.
+std::string terminalText(std::string_view text);
+
+}  // namespace quorprog::cli
