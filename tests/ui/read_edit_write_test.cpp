@@ -368,18 +368,17 @@ TEST_F(ReadEditWrite, ADeviceImageOfTheModelOpensForTheNextWriteAndAForeignOneIs
     const QString image = root_.filePath("edited.bin");
     ASSERT_TRUE(writeFileBytes(image.toStdString(), edited));
 
-    chooseFileInNextDialog(foreign);
-    closeDialogLeftOpenAfter(kWaitMs, window_.get());
-    QTest::mouseClick(controls().imgOpen, Qt::LeftButton);
-    ASSERT_EQ(prompter_.messages.size(), 1u);
-    EXPECT_EQ(prompter_.messages[0].text, window_->LocalText(text::kImageFromOtherModel));
-
-    prompter_.messages.clear();
-    chooseFileInNextDialog(image);
-    closeDialogLeftOpenAfter(kWaitMs, window_.get());
-    QTest::mouseClick(controls().imgOpen, Qt::LeftButton);
-    ASSERT_EQ(prompter_.messages.size(), 1u);
-    EXPECT_EQ(prompter_.messages[0].text, window_->LocalText(text::kImageLoaded));
+    // Opens `path` with the open file button and tells the one message that follows.
+    const auto open = [this](const QString& path) {
+        prompter_.messages.clear();
+        chooseFileInNextDialog(path);
+        closeDialogLeftOpenAfter(kWaitMs, window_.get());
+        QTest::mouseClick(controls().imgOpen, Qt::LeftButton);
+        return prompter_.texts();
+    };
+    EXPECT_EQ(open(foreign),
+              std::vector<std::string>{window_->LocalText(text::kImageFromOtherModel)});
+    EXPECT_EQ(open(image), std::vector<std::string>{window_->LocalText(text::kImageLoaded)});
 
     writeDevice();
     EXPECT_NE(prompter_.lastDetails.find("100: 0 \u2192 90"), std::string::npos)
