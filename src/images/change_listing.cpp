@@ -11,6 +11,19 @@ namespace {
 
 constexpr const char* kArrow = " \u2192 ";
 
+// A frequency or limit in MHz with three decimals, or four when the kHz have a half
+// (470.0125); "-" for none.
+std::string megahertzText(double megahertz) {
+    if (megahertz <= 0) return "-";
+    char digits[64];
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, megahertz, std::chars_format::fixed, 4).ptr;
+    std::string text(digits, end);
+    // Three decimals always; the fourth only when it is not 0.
+    if (text.back() == '0') text.pop_back();
+    return text;
+}
+
 // A name or date the image does not hold (bytes of 0) shows as "-".
 std::string textOrDash(const std::string& text) {
     return text.empty() ? "-" : text;
@@ -65,17 +78,6 @@ std::string headingOf(const ImageChange& change, const LocalTexts& texts) {
 }
 
 }  // namespace
-
-std::string megahertzText(double megahertz) {
-    if (megahertz <= 0) return "-";
-    char digits[64];
-    const auto end =
-        std::to_chars(digits, digits + sizeof digits, megahertz, std::chars_format::fixed, 4).ptr;
-    std::string text(digits, end);
-    // Three decimals always; the fourth only when it is not 0.
-    if (text.back() == '0') text.pop_back();
-    return text;
-}
 
 std::string describeImageChanges(const std::vector<ImageChange>& changes, const LocalTexts& texts) {
     if (changes.empty()) return texts.LocalText(text::kNothingToChange) + "\n";

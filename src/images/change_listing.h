@@ -15,8 +15,4 @@ namespace quorprog {
 // print this.
 std::string describeImageChanges(const std::vector<ImageChange>& changes, const LocalTexts& texts);
 
-// A frequency or limit in MHz with three decimals, or four when the kHz have a half
-// (470.0125); "-" for none.
-std::string megahertzText(double megahertz);
-
 }  // namespace quorprog

@@ -117,8 +117,6 @@ class DeviceSession {
     uint32_t memorySize() const { return memorySize_; }
     int32_t bankSizeKey() const { return bankSizeKey_; }
     uint32_t bankCount() const { return bankCount_; }
-    // The device's bytes as last read (see pendingChanges); empty without an image.
-    const Bytes& deviceAsRead() const { return asRead_; }
 
   private:
     // A fresh 256-byte image, flags clear, one bank.
@@ -142,7 +140,7 @@ class DeviceSession {
     uint32_t memorySize_ = 0;
     int32_t bankSizeKey_ = 0;
     uint32_t bankCount_ = 1;
-    Bytes asRead_;
+    Bytes asRead_;  // the device as last read (see pendingChanges); empty without an image
     DeviceBackups* backups_ = nullptr;
 };
 
