@@ -15,7 +15,9 @@ CliEnvironment::CliEnvironment(const GlobalOptions& options, DescriptionReader d
       description_(std::move(description)),
       log_(std::move(log)),
       settingsFile_(std::move(settingsFile)),
-      prompter_(options.yes) {
+      prompter_(options.yes),
+      backupStore_(defaultBackupFolder()),
+      backups_(backupStore_, clock_, prompter_, texts_, DeviceBackups::OnFailure::Refuse) {
     // The language the program was last left in, read by the same INI rules.
     const int saved =
         DescriptionReader::fromFile(settingsFile_).readInteger("GENERAL", "LANGUAGE", 0);

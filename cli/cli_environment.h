@@ -7,8 +7,10 @@
 
 #include "command_line.h"
 #include "description/description_reader.h"
+#include "images/backup_store.h"
 #include "seams/clock.h"
 #include "seams/log.h"
+#include "session/device_backups.h"
 #include "session/device_session.h"
 #include "terminal_progress.h"
 #include "terminal_prompter.h"
@@ -17,8 +19,8 @@
 namespace quorprog::cli {
 
 // What every command works with, set up once from the global options: the device description,
-// the texts in the language of quorprog.ini, the log, and the terminal's message boxes and
-// progress line.
+// the texts in the language of quorprog.ini, the log, the terminal's message boxes and progress
+// line, and the backup folder that the program shares.
 class CliEnvironment {
   public:
     // Nothing when the description or the log cannot be opened; `error` says which.
@@ -36,6 +38,12 @@ class CliEnvironment {
     const LocalTexts& texts() const { return texts_; }
     SessionServices sessionServices() { return {prompter_, progress_, *log_, clock_, texts_}; }
 
+    // The per-user backup folder of the program (…/quorprog/backups).
+    const BackupStore& backupStore() const { return backupStore_; }
+    // What a device session keeps its backups with: a backup that cannot be saved stops a write.
+    // None with --no-backup.
+    DeviceBackups* backups() { return options_.noBackup ? nullptr : &backups_; }
+
   private:
     CliEnvironment(const GlobalOptions& options, DescriptionReader description,
                    std::unique_ptr<Log> log, std::filesystem::path settingsFile);
@@ -48,6 +56,8 @@ class CliEnvironment {
     TerminalPrompter prompter_;
     TerminalProgress progress_;
     SystemClock clock_;
+    BackupStore backupStore_;
+    DeviceBackups backups_;
 };
 
 }  // namespace quorprog::cli

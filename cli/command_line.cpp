@@ -28,6 +28,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             line.options.yes = true;
         } else if (option == "--json") {
             line.options.json = true;
+        } else if (option == "--no-backup") {
+            line.options.noBackup = true;
         } else if (option == "--help") {
             line.help = true;
         } else if (option == "--version") {

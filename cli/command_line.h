@@ -11,6 +11,9 @@ enum ExitStatus : int {
     kSuccess = 0,
     kFailed = 1,      // the device, a file or the identification failed
     kUsageError = 2,  // the command line is wrong
+    // The command worked and found differences (two images compared, a device against a plan):
+    // scripts tell "equal" (0) from "different" (3) without reading the output.
+    kDifferences = 3,
 };
 
 // A wrong command line; the message says what is wrong.
@@ -24,6 +27,7 @@ struct GlobalOptions {
     std::string logFile;          // empty: no log
     bool yes = false;             // every question answered Yes
     bool json = false;
+    bool noBackup = false;        // reads and writes keep no backup of the device
 };
 
 // The command line split into the global options, the command and its own arguments.

@@ -13,5 +13,8 @@ int runShow(CliEnvironment& environment, CommandArguments& arguments);
 int runProgram(CliEnvironment& environment, CommandArguments& arguments);
 int runMap(CliEnvironment& environment, CommandArguments& arguments);
 int runQvm(CliEnvironment& environment, CommandArguments& arguments);
+int runDiff(CliEnvironment& environment, CommandArguments& arguments);
+int runRestore(CliEnvironment& environment, CommandArguments& arguments);
+int runBackups(CliEnvironment& environment, CommandArguments& arguments);
 
 }  // namespace quorprog::cli

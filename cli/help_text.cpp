@@ -11,7 +11,9 @@ Global options (before the command):
   --description FILE   use this device description instead of the built-in one
   --log FILE           append the log (the same lines as log.txt) to FILE; default: no log
   --yes                answer Yes to every question (write confirmation, low battery)
-  --json               machine-readable output for show, read, map and qvm
+  --json               machine-readable output for show, read, map, qvm, diff, backups and
+                       the --dry-run of program and restore
+  --no-backup          keep no backup of the device (see BACKUPS below)
   --help               this text
   --version            the program version
 
@@ -29,14 +31,30 @@ Commands:
       Identifies a raw image file against the models of the description, in order, and prints
       its channel plan.
 
-  program [-p N] [--map I:J,...] FILE.qvm
+  program [-p N] [--map I:J,...] [--dry-run] FILE.qvm
       Reads the device, loads the channel file into it and writes it back: the device is checked
       against what was read, the battery asked, the programming date stamped and every changed
       byte verified by reading it back. A file saved from the same model goes in directly. A file
       from another model needs --map: file group I goes to device group J (numbers from 0; a
       device group qualifies when its range contains the file group's range). Without --map the
       possible destinations are listed. The write asks for confirmation: answer on the terminal,
-      or give --yes.
+      or give --yes. With --dry-run the device is read and what the write would change is
+      printed (as diff prints it); nothing is written.
+
+  restore [-p N] [--dry-run] IMAGE
+      Reads the device and, when IMAGE is a raw image of the same model (a backup, or a file
+      of read -o), writes every byte that differs from it, with the checks of program. The
+      programming dates become today's; everything else equals the image. With --dry-run only
+      what would change is printed.
+
+  diff IMAGE_A IMAGE_B
+      Lists what differs between two raw images of the same model, decoded: per group and
+      channel the frequency (MHz), subtone and divider, the range, the options and the
+      programming date, then any other byte as "address: old -> new". Exit status 0 when the
+      images are equal, 3 when they differ.
+
+  backups
+      Lists the device backups, newest first, with time, kind and model.
 
   map read IMAGE (--key KEY | --entry TEXT) [--section NAME]
       Prints the value of a memory-map key or entry text in a raw image; -1 means no value
@@ -52,11 +70,19 @@ Commands:
   qvm FILE
       Prints a channel file: its header and every group with channels and subtone codes.
 
+BACKUPS: every read keeps the image it read, and every write, once its check read has
+confirmed the device, keeps what the device held before the first byte is written. They are
+raw images in the per-user data folder (Linux: ~/.local/share/quorprog/backups/), shared with
+the program, named "YYYYMMDD-HHMMSS <model> read.bin" or "... before write.bin", and never
+deleted. When a backup cannot be saved the write is refused (exit status 1) unless --no-backup
+is given.
+
 COM names are resolved as in the program: the key COMn of section [PORTS] in quorprog.ini
 (for example COM1=/dev/ttyUSB0), otherwise the n-th serial port of the system.
 Messages the program shows in a box are printed on standard error as "CAPTION: text".
 
-Exit status: 0 success, 1 the operation failed (device, file, identification), 2 usage error.
+Exit status: 0 success, 1 the operation failed (device, file, identification), 2 usage error,
+3 differences found (diff).
 
 Examples:
   quorprog-cli scan
@@ -64,6 +90,9 @@ Examples:
   quorprog-cli --yes --log quorprog.log program plan.qvm
   quorprog-cli program --map 0:1 plan.qvm
   quorprog-cli --json map read backup.bin --key Partition0.MinFreq
+  quorprog-cli program --dry-run plan.qvm
+  quorprog-cli diff backup.bin other.bin
+  quorprog-cli --yes restore "20261208-143005 dual group system before write.bin"
 )";
 
 }  // namespace quorprog::cli

@@ -19,8 +19,9 @@ using Command = std::function<int(CliEnvironment&, CommandArguments&)>;
 
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
-        {"scan", runScan},       {"read", runRead}, {"show", runShow},
-        {"program", runProgram}, {"map", runMap},   {"qvm", runQvm},
+        {"scan", runScan},       {"read", runRead},       {"show", runShow},
+        {"program", runProgram}, {"map", runMap},         {"qvm", runQvm},
+        {"diff", runDiff},       {"restore", runRestore}, {"backups", runBackups},
     };
     return table;
 }

@@ -4,11 +4,11 @@
 
 #include "channels/pll.h"
 #include "commands.h"
+#include "device_steps.h"
 #include "description/integer_text.h"
 #include "files/channel_file_commands.h"
 #include "files/file_bytes.h"
 #include "files/import_mapping.h"
-#include "programmer_connection.h"
 #include "report.h"
 #include "session/group_encoding.h"
 #include "text/text_ids.h"
@@ -103,6 +103,7 @@ void encodeAllGroups(DeviceSession& session) {
 
 int runProgram(CliEnvironment& environment, CommandArguments& arguments) {
     const int programmer = arguments.positiveOption("-p", 1);
+    const bool dryRun = arguments.flag("--dry-run");
     const bool mapGiven = arguments.has("--map");
     const GroupMap pairs = mapGiven ? parseGroupMap(arguments.option("--map")) : GroupMap{};
     const std::string path = arguments.operand("FILE.qvm");
@@ -122,9 +123,8 @@ int runProgram(CliEnvironment& environment, CommandArguments& arguments) {
     }
 
     ProgrammerConnection connection(environment);
-    if (!connection.choose(programmer)) return kFailed;
     DeviceSession session(environment.description(), environment.sessionServices());
-    if (!session.read(connection.link())) return kFailed;
+    if (!readDevice(environment, connection, programmer, session)) return kFailed;
 
     const OpenResult opened =
         openChannelFile(*bytes, session.table(), environment.prompter(), environment.texts());
@@ -147,9 +147,7 @@ int runProgram(CliEnvironment& environment, CommandArguments& arguments) {
     }
 
     encodeAllGroups(session);
-    const bool written = session.write(
-        connection.link(), [](int level) { note("programmer battery " + std::to_string(level)); });
-    return written ? kSuccess : kFailed;
+    return writeOrPreview(environment, connection, session, dryRun);
 }
 
 }  // namespace quorprog::cli

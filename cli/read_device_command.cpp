@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "commands.h"
+#include "device_steps.h"
 #include "image_file.h"
 #include "plan_output.h"
 #include "printable_text.h"
@@ -15,9 +16,8 @@ int runRead(CliEnvironment& environment, CommandArguments& arguments) {
     arguments.finish();
 
     ProgrammerConnection connection(environment);
-    if (!connection.choose(programmer)) return kFailed;
     DeviceSession session(environment.description(), environment.sessionServices());
-    if (!session.read(connection.link())) return kFailed;
+    if (!readDevice(environment, connection, programmer, session)) return kFailed;
 
     std::string error;
     if (!imageFile.empty() && !writeImageFile(imageFile, session.image().bytes(), error)) {

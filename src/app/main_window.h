@@ -37,6 +37,7 @@ class TformMain : public QWidget {
 
     const MainWindowControls& controls() const { return controls_; }
     const QString& programFolder() const { return environment_.programFolder; }
+    const std::filesystem::path& backupFolder() const { return environment_.backupFolder; }
     Log& log() { return log_; }
     const DescriptionReader& description() const { return description_; }
     Prompter& prompter() { return *environment_.prompter; }

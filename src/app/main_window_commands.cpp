@@ -25,7 +25,16 @@ MainWindowCommands::MainWindowCommands(TformMain& window)
       device_(new DeviceCommands(this, window.controls(), session_, link_, *grid_,
                                  window.prompter(), window.texts())),
       toolbar_(new ToolbarCommands(this, window, window.controls(), session_, window.prompter(),
-                                   window.texts(), clock_, [this] { showGroupStored(); })) {
+                                   window.texts(), clock_, [this] { showGroupStored(); },
+                                   [this] { showGroup(); })) {
+    if (!window.backupFolder().empty()) {
+        backupStore_ = std::make_unique<BackupStore>(window.backupFolder());
+        // A write whose backup cannot be saved asks first.
+        backups_ = std::make_unique<DeviceBackups>(*backupStore_, clock_, window.prompter(),
+                                                   window.texts(),
+                                                   DeviceBackups::OnFailure::AskToGoOn);
+        session_.setBackups(backups_.get());
+    }
     grid_->setServiceKey([this] { openServiceMode(); });
     window.installEventFilter(this);
     // A language switch redraws the group information only when there is a device to show.
@@ -43,6 +52,12 @@ void MainWindowCommands::showGroupStored() {
     display_.ShowGroup();
     display_.ShowFrequencies(-1, true);
     display_.ShowSubtones(-1, true);
+    display_.ShowGroupInfo();
+}
+
+void MainWindowCommands::showGroup() {
+    grid_->resetSelection();
+    display_.ShowGroup();
     display_.ShowGroupInfo();
 }
 

@@ -10,6 +10,8 @@
 #include "app/toolbar_commands.h"
 #include "programmer/programmer_link.h"
 #include "seams/clock.h"
+#include "images/backup_store.h"
+#include "session/device_backups.h"
 #include "session/device_session.h"
 #include "ui/files/system_date_separator.h"
 #include "ui/serial/qt_serial_line.h"
@@ -37,6 +39,8 @@ class MainWindowCommands : public QObject {
     // After a channel file was opened: the group on display shown again and stored, frequencies
     // (snapped and range-checked) and subtone codes, into the memory image.
     void showGroupStored();
+    // After a device image was opened: the group on display shown again from the table.
+    void showGroup();
     // Ctrl+S in the grid: the service password, then the service data dialog on the group shown.
     void openServiceMode();
 
@@ -46,6 +50,9 @@ class MainWindowCommands : public QObject {
     QtSerialLine line_;
     ProgrammerLink link_;
     DeviceSession session_;
+    // Reads and writes keep their backups here; none when the environment names no folder.
+    std::unique_ptr<BackupStore> backupStore_;
+    std::unique_ptr<DeviceBackups> backups_;
     GroupView display_;
     ProgrammerSelection* selection_;
     GridEditor* grid_;

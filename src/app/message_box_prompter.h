@@ -13,6 +13,8 @@ public:
 
     Answer message(const std::string& text, const std::string& caption, Buttons buttons,
                    Icon icon) override;
+    Answer messageWithDetails(const std::string& text, const std::string& caption,
+                              Buttons buttons, Icon icon, const std::string& details) override;
     void beep() override;
 
 private:

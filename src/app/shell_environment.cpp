@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "ui/serial/settings_port_map.h"
+
 namespace quorprog {
 namespace {
 
@@ -36,6 +38,7 @@ ShellEnvironment ShellEnvironment::forThisProgram(Prompter& prompter) {
     environment.settingsPath =
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/quorprog.ini";
     environment.helpFolder = helpFolderFor(executableFolder);
+    environment.backupFolder = defaultBackupFolder();
     environment.prompter = &prompter;
     environment.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     return environment;

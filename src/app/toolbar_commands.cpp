@@ -2,6 +2,7 @@
 
 #include "app/clickable_image.h"
 #include "app/main_window_controls.h"
+#include "ui/files/device_image_open.h"
 #include "ui/files/print_sheet.h"
 #include "session/device_session.h"
 
@@ -10,7 +11,8 @@ namespace quorprog {
 ToolbarCommands::ToolbarCommands(QObject* owner, QWidget& window,
                                  const MainWindowControls& controls, DeviceSession& session,
                                  Prompter& prompter, const LocalTexts& texts, const Clock& clock,
-                                 std::function<void()> showCurrentGroupStored)
+                                 std::function<void()> showCurrentGroupStored,
+                                 std::function<void()> showCurrentGroup)
     : QObject(owner),
       window_(window),
       session_(session),
@@ -23,7 +25,10 @@ ToolbarCommands::ToolbarCommands(QObject* owner, QWidget& window,
              prompter,
              texts,
              std::move(showCurrentGroupStored),
-             &session.memoryMap()} {
+             &session.memoryMap(),
+             [this, show = std::move(showCurrentGroup)](const std::filesystem::path& path) {
+                 openDeviceImageAt(session_, path, prompter_, texts_, show);
+             }} {
     connect(controls.imgOpen, &ClickableImage::clicked, this, &ToolbarCommands::imgOpenClick);
     connect(controls.imgSave, &ClickableImage::clicked, this, &ToolbarCommands::imgSaveClick);
     connect(controls.imgPrint, &ClickableImage::clicked, this, &ToolbarCommands::imgPrintClick);

@@ -21,10 +21,12 @@ class ToolbarCommands : public QObject {
     Q_OBJECT
   public:
     // `showCurrentGroupStored` shows the group on display again after a file was opened and
-    // stores all of it into the memory image.
+    // stores all of it into the memory image; `showCurrentGroup` shows it again after a device
+    // image was opened (the image holds it already).
     ToolbarCommands(QObject* owner, QWidget& window, const MainWindowControls& controls,
                     DeviceSession& session, Prompter& prompter, const LocalTexts& texts,
-                    const Clock& clock, std::function<void()> showCurrentGroupStored);
+                    const Clock& clock, std::function<void()> showCurrentGroupStored,
+                    std::function<void()> showCurrentGroup);
 
     void imgOpenClick();
     void imgSaveClick();

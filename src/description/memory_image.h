@@ -31,6 +31,13 @@ public:
     void markChanged(size_t address) {
         if (address < changed_.size()) changed_[address] = 1;
     }
+    // Stores one byte and sets its flag, as every store through the memory map does; an address
+    // beyond the image stores nothing.
+    void store(size_t address, uint8_t value) {
+        if (address >= bytes_.size()) return;
+        bytes_[address] = value;
+        markChanged(address);
+    }
 
 private:
     bool exists_ = false;

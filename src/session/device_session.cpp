@@ -34,6 +34,7 @@ void DeviceSession::forgetDevice() {
     table_.ClearChannelTable();
     table_.PartitionCount = 0;
     modelName_.clear();
+    asRead_.clear();
 }
 
 Detection DeviceSession::detectModel(const BankReader& readBank, LoadMode mode) {
@@ -92,7 +93,11 @@ Detection DeviceSession::load(std::span<const uint8_t> bytes, LoadMode mode) {
     };
     Detection outcome = Detection::BankFailed;
     if (copyBank(0, bankOf(image_, 0))) outcome = detectModel(copyBank, mode);
-    if (outcome != Detection::Identified) forgetDevice();
+    if (outcome != Detection::Identified) {
+        forgetDevice();
+    } else {
+        asRead_ = image_.bytes();
+    }
     return outcome;
 }
 

@@ -9,6 +9,7 @@
 #include "description/description_reader.h"
 #include "description/memory_image.h"
 #include "description/memory_map.h"
+#include "images/image_changes.h"
 #include "seams/clock.h"
 #include "seams/log.h"
 #include "seams/progress_view.h"
@@ -17,6 +18,7 @@
 
 namespace quorprog {
 
+class DeviceBackups;
 class ProgrammerLink;
 
 // What a session reports to the user and where it traces its work. The shell passes its message
@@ -60,7 +62,8 @@ class DeviceSession {
 
     // The read command, once the user has chosen a programmer on the link: a fresh image, bank 0
     // with delay values 0, 50, 100, 150 and 200 until a model matches, then set-up. True when the
-    // channel table is filled; otherwise the failure was reported and there is no image.
+    // channel table is filled; otherwise the failure was reported and there is no image. A read
+    // that succeeds is kept as a backup when backups are set.
     bool read(ProgrammerLink& link);
 
     // The write command: the check read, the comparison of every unchanged byte, the battery
@@ -68,7 +71,27 @@ class DeviceSession {
     // success or failure message; true on success. The changed flags stay set. A changed byte
     // at or beyond the memory size could never reach the device, so such a write fails before
     // any byte is sent rather than report a success it did not achieve.
+    // The question carries the changes of pendingChanges() as its details. With backups set, the
+    // check read is kept as a backup before the first byte is written; a backup refused stops
+    // the write as a refused battery question does.
     bool write(ProgrammerLink& link, const BatteryDisplay& showBattery = {});
+
+    // Where reads and writes keep their backups; none (the default) keeps none.
+    void setBackups(DeviceBackups* backups) { backups_ = backups; }
+
+    // What a write would change on the device as last read (a read, a loaded image, or the last
+    // write that succeeded), with today's programming date stamped as the write does.
+    std::vector<ImageChange> pendingChanges() const;
+
+    enum class RestoreOutcome {
+        Restored,    // every byte that differs is stored and flagged, the table decoded again
+        OtherModel,  // the detected model's identification does not hold in the image
+        Unreadable,  // not a whole image of the model, or its set-up finds problems
+    };
+    // Makes the image that of a saved device image of the detected model, so that the next write
+    // sends it: every differing byte is stored (flag set) and the channel table is decoded from
+    // it, silently. On anything but Restored nothing changes.
+    RestoreOutcome restore(std::span<const uint8_t> saved);
 
     enum class LoadMode {
         SetUp,         // as the read command: the model is announced and set up
@@ -117,6 +140,8 @@ class DeviceSession {
     uint32_t memorySize_ = 0;
     int32_t bankSizeKey_ = 0;
     uint32_t bankCount_ = 1;
+    Bytes asRead_;  // the device as last read (see pendingChanges); empty without an image
+    DeviceBackups* backups_ = nullptr;
 };
 
 }  // namespace quorprog

@@ -1,6 +1,7 @@
 #include <array>
 
 #include "programmer/programmer_link.h"
+#include "session/device_backups.h"
 #include "session/device_session.h"
 #include "text/text_ids.h"
 
@@ -35,7 +36,11 @@ bool DeviceSession::read(ProgrammerLink& link) {
     }
     link.ClearBankDestination();
 
-    if (outcome == Detection::Identified) return true;
+    if (outcome == Detection::Identified) {
+        asRead_ = image_.bytes();
+        if (backups_) backups_->keepRead(image_.bytes(), modelName_);
+        return true;
+    }
     forgetDevice();
     // A broken description has been named already; blaming the cable would mislead.
     if (outcome != Detection::MalformedDescription) {

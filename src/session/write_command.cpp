@@ -1,7 +1,9 @@
 #include <algorithm>
 
 #include "channels/date_stamp.h"
+#include "images/change_listing.h"
 #include "programmer/programmer_link.h"
+#include "session/device_backups.h"
 #include "session/device_session.h"
 #include "text/text_ids.h"
 
@@ -42,13 +44,26 @@ bool changesFitMemory(const MemoryImage& image, size_t memorySize) {
 
 }  // namespace
 
+std::vector<ImageChange> DeviceSession::pendingChanges() const {
+    if (!image_.exists()) return {};
+    // The date stamp goes into a copy: the image and its flags stay as they are until the write.
+    MemoryImage stamped = image_;
+    SilentPrompter quiet;
+    MemoryMap stampedMap(description_, table_.MemoryMapName, stamped, quiet);
+    StampDates(stampedMap, table_.PartitionCount, services_.clock);
+    return listImageChanges(description_, modelName_, asRead_, stamped.bytes());
+}
+
 bool DeviceSession::write(ProgrammerLink& link, const BatteryDisplay& showBattery) {
     Prompter& prompter = services_.prompter;
     if (!image_.exists()) {
         prompter.inform(text(text::kReadDeviceFirst), text(text::kWarning));
         return false;
     }
-    if (!prompter.askYesNo(text(text::kConfirmOverwriteDevice), text(text::kWarning))) return false;
+    if (!prompter.askYesNoWithDetails(text(text::kConfirmOverwriteDevice), text(text::kWarning),
+                                      describeImageChanges(pendingChanges(), services_.texts))) {
+        return false;
+    }
 
     // The timing that the last read ended with, made safer for the many exchanges that follow.
     link.SetDelay(link.GetDelay() * 2);
@@ -59,6 +74,8 @@ bool DeviceSession::write(ProgrammerLink& link, const BatteryDisplay& showBatter
     services_.progress.hide();
     link.SetDelay(link.GetDelay() / 2);
     if (written) {
+        // Every changed byte was read back: the device holds the image now.
+        asRead_ = image_.bytes();
         prompter.inform(text(text::kWriteSucceeded), std::string());
     } else {
         prompter.inform(text(text::kWriteFailed), text(text::kError));
@@ -81,6 +98,7 @@ bool DeviceSession::transferChanges(ProgrammerLink& link, const BatteryDisplay& 
         !services_.prompter.askYesNo(text(text::kBatteryLowContinue), text(text::kWarning))) {
         return false;
     }
+    if (backups_ && !backups_->keepBeforeWrite(check, modelName_)) return false;
 
     StampDates(map_, table_.PartitionCount, services_.clock, services_.clock.dateSeparator());
     if (!changesFitMemory(image_, memorySize)) return false;

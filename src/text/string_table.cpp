@@ -149,6 +149,34 @@ std::map<int, std::string> builtInStrings() {
          "La batteria nel programmatore e' quasi esaurita! Prego sostituirla, la programmazione "
          "potrebbe non risultare corretta! Continuare ugualmente?"},
         {147, "Canalizzazione"},
+
+        {1000, "The device could not be backed up before the write:\n%s\nWrite anyway?"},
+        {1001, "The device could not be backed up:\n%s"},
+        {1002, "This image belongs to another model, not to the connected device!"},
+        {1003, "This file cannot be read as a device image!"},
+        {1004, "Device image loaded: the next write sends it to the device."},
+        {1005, "Device images"},
+        {1006, "Nothing to change."},
+        {1007, "channel"},
+        {1008, "frequency"},
+        {1009, "divider"},
+        {1010, "programming date"},
+        {1011, "other bytes"},
+
+        {2000,
+         "Impossibile salvare una copia dell'apparato prima della scrittura:\n%s\nScrivere "
+         "comunque?"},
+        {2001, "Impossibile salvare una copia dell'apparato:\n%s"},
+        {2002, "Questa immagine appartiene a un altro modello, non all'apparato connesso!"},
+        {2003, "Questo file non e' leggibile come immagine dell'apparato!"},
+        {2004, "Immagine dell'apparato caricata: la prossima scrittura la inviera' all'apparato."},
+        {2005, "Immagini dell'apparato"},
+        {2006, "Nessuna modifica."},
+        {2007, "canale"},
+        {2008, "frequenza"},
+        {2009, "divisore"},
+        {2010, "data di programmazione"},
+        {2011, "altri byte"},
     };
 }
 
@@ -162,6 +190,10 @@ std::string_view StringTable::string(int id) const {
 }
 
 std::string_view StringTable::localText(int englishId, int language) const {
+    if (englishId >= kFirstAddedTextId && englishId < kFirstAddedTextId + kAddedLanguageStride) {
+        if (language < 0) return {};
+        return string(englishId + kAddedLanguageStride * language);
+    }
     const int index = englishId - kFirstTextId;
     if (index < 0 || index >= kTextCount || language < 0) return {};
     return string(kFirstTextId + kLanguageStride * language + index);

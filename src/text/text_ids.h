@@ -53,4 +53,21 @@ inline constexpr int kDetectedModelName = 95;
 inline constexpr int kBatteryLowContinue = 96;
 inline constexpr int kChannelStep = 97;
 
+// Texts of the additions, from 1000 (their Italian at + 1000, see StringTable).
+// Backups of the device.
+inline constexpr int kBackupFailedWriteAnyway = 1000;  // "%s": the reason
+inline constexpr int kBackupFailed = 1001;             // "%s": the reason
+// Restoring a raw device image from the open file dialog.
+inline constexpr int kImageFromOtherModel = 1002;
+inline constexpr int kImageUnreadable = 1003;
+inline constexpr int kImageLoaded = 1004;
+inline constexpr int kDeviceImages = 1005;  // the open dialog's filter name
+// The details of the write question: what the write changes.
+inline constexpr int kNothingToChange = 1006;
+inline constexpr int kChangeChannel = 1007;
+inline constexpr int kChangeFrequency = 1008;
+inline constexpr int kChangeDivider = 1009;
+inline constexpr int kChangeDate = 1010;
+inline constexpr int kChangeOtherBytes = 1011;
+
 }  // namespace quorprog::text

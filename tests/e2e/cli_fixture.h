@@ -122,6 +122,7 @@ class CliTest : public ::testing::Test {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", path("config"));
+        environment.insert("XDG_DATA_HOME", path("data"));
         if (!locale.isEmpty()) environment.insert("LC_ALL", locale);
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(folder.path());

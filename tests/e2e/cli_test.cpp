@@ -15,6 +15,7 @@ namespace quorprog {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 using ::testing::StartsWith;
 
 TEST_F(CliTest, ScanListsTheProgrammerWithItsPort) {
@@ -109,6 +110,107 @@ TEST_F(CliTest, ProgramOfAnotherModelsFileNeedsAMap) {
     DecodedImage device(readFile("device.bin"));
     ASSERT_EQ(device.detection, Detection::Identified);
     EXPECT_EQ(device.session.table().Frequency[1], single.groups[0].frequencies);
+}
+
+TEST_F(CliTest, ProgramDryRunPrintsWhatTheWriteWouldChangeAndSendsNoWrite) {
+    writeFile("plan.qvm", serializeChannelFile(shiftedPlan(1000)));
+    const Bytes memory = factoryImage("dual group system");
+    const auto emulator = serveDevice(memory);
+
+    const CliRun result = run({"--json", "program", "--dry-run", path("plan.qvm")});
+
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_THAT(result.out, StartsWith("{\"changes\":[{\"group\":0,\"channel\":0,\"field\":"
+                                       "\"frequency\",\"old\":470,\"new\":471},"));
+    EXPECT_EQ(readFile("device.bin"), memory);
+    const Bytes trace = readFile("trace.txt");
+    EXPECT_THAT(std::string(trace.begin(), trace.end()), Not(HasSubstr("> W ")));
+    // The read was kept as a backup.
+    const CliRun listed = run({"--json", "backups"});
+    EXPECT_THAT(listed.out, StartsWith("{\"backups\":[{\"file\":"));
+    EXPECT_THAT(listed.out, HasSubstr("\"model\":\"dual group system\",\"kind\":\"read\""));
+    EXPECT_EQ(QDir(path("data/quorprog/backups")).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(CliTest, DiffTellsEqualFromDifferentImagesOfOneModel) {
+    Bytes edited = factoryImage("dual group system");
+    edited[100] = 7;
+    writeFile("a.bin", factoryImage("dual group system"));
+    writeFile("b.bin", edited);
+    writeFile("single.bin", factoryImage("single group system"));
+    const struct {
+        QStringList arguments;
+        int status;
+        const char* out;
+    } cases[] = {
+        {{"diff", path("a.bin"), path("a.bin")}, 0, "Nothing to change.\n"},
+        {{"diff", path("a.bin"), path("b.bin")}, 3, "other bytes\n  100: 0 \u2192 7\n"},
+        {{"--json", "diff", path("a.bin"), path("b.bin")}, 3,
+         "{\"changes\":[{\"address\":100,\"old\":0,\"new\":7}]}\n"},
+        {{"diff", path("a.bin"), path("single.bin")}, 1, ""},
+        {{"diff", path("a.bin"), path("absent.bin")}, 1, ""},
+    };
+    for (const auto& c : cases) {
+        const CliRun result = run(c.arguments);
+        EXPECT_EQ(result.status, c.status) << c.arguments.join(' ').toStdString() << result.err;
+        EXPECT_EQ(result.out, c.out) << c.arguments.join(' ').toStdString();
+    }
+}
+
+TEST_F(CliTest, RestoreRefusesAForeignImageAndAWriteWithoutBackupUnlessToldSo) {
+    const Bytes memory = factoryImage("dual group system");
+    Bytes saved = memory;
+    saved[10] ^= 0x04;  // channel 3's counter N
+    writeFile("saved.bin", saved);
+    writeFile("single.bin", factoryImage("single group system"));
+    const auto emulator = serveDevice(memory);
+
+    const CliRun foreign = run({"--yes", "restore", path("single.bin")});
+    EXPECT_EQ(foreign.status, 1);
+    EXPECT_THAT(foreign.err, HasSubstr("not an image of the connected device's model"));
+
+    // A file where the backup folder should be: the write stops before any byte.
+    ASSERT_TRUE(QDir(path("data/quorprog/backups")).removeRecursively());
+    writeFile("data/quorprog/backups", Bytes{1});
+    const CliRun unsaved = run({"--yes", "restore", path("saved.bin")});
+    EXPECT_EQ(unsaved.status, 1);
+    EXPECT_THAT(unsaved.err, HasSubstr("ERROR: The device could not be backed up:"));
+    EXPECT_EQ(readFile("device.bin"), memory);
+
+    const CliRun restored = run({"--yes", "--no-backup", "restore", path("saved.bin")});
+    ASSERT_EQ(restored.status, 0) << restored.err;
+    const CliRun left = run({"diff", path("saved.bin"), path("device.bin")});
+    EXPECT_THAT(left.out, Not(HasSubstr("channel")));
+    EXPECT_THAT(left.out, HasSubstr("programming date: - \u2192 "));
+}
+
+// A model of two banks (MemorySize 512): a restore whose only changes lie in bank 1 selects that
+// bank and writes them there.
+TEST_F(CliTest, RestoreOfATwoBankModelWritesItsSecondBank) {
+    std::string description(defaultDescriptionText());
+    const std::string size256 = "[DEFAULTMAP2PART]\r\nMemorySize=256";
+    const size_t at = description.find(size256);
+    ASSERT_NE(at, std::string::npos);
+    description.replace(at, size256.size(), "[DEFAULTMAP2PART]\r\nMemorySize=512");
+    writeFile("two banks.cfg", Bytes(description.begin(), description.end()));
+    Bytes memory = factoryImage("dual group system");
+    memory.resize(512);
+    for (size_t a = 256; a < 512; ++a) memory[a] = static_cast<uint8_t>(a * 7);
+    Bytes saved = memory;
+    saved[300] ^= 0xFF;
+    saved[511] ^= 0x0F;
+    writeFile("saved.bin", saved);
+    const auto emulator = serveDevice(memory);
+
+    const CliRun result =
+        run({"--description", path("two banks.cfg"), "--yes", "restore", path("saved.bin")});
+
+    ASSERT_EQ(result.status, 0) << result.err;
+    const Bytes device = readFile("device.bin");
+    ASSERT_EQ(device.size(), 512u);
+    EXPECT_TRUE(std::equal(device.begin() + 256, device.end(), saved.begin() + 256));
+    const Bytes trace = readFile("trace.txt");
+    EXPECT_THAT(std::string(trace.begin(), trace.end()), HasSubstr("> W 12C "));
 }
 
 TEST_F(CliTest, ShowIdentifiesFactoryImages) {
@@ -241,7 +343,8 @@ INSTANTIATE_TEST_SUITE_P(
         std::vector<const char*>{"map", "erase", "x.bin"}, std::vector<const char*>{"program"},
         std::vector<const char*>{"program", "--map", "1", "f.qvm"},
         std::vector<const char*>{"program", "--map", "0:1,0:0", "f.qvm"},
-        std::vector<const char*>{"--log"}),
+        std::vector<const char*>{"--log"}, std::vector<const char*>{"diff", "a.bin"},
+        std::vector<const char*>{"restore"}, std::vector<const char*>{"backups", "x"}),
     [](const auto& info) { return "Line" + std::to_string(info.index); });
 
 }  // namespace

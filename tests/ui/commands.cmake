@@ -23,4 +23,4 @@ quorprog_test(NAME commands_e2e_test
         ${CMAKE_CURRENT_LIST_DIR}/read_edit_write_test.cpp
     LIBRARIES quorprog_ui quorprog_test_fakes Qt6::Test
     QT)
-add_dependencies(commands_e2e_test quorprog-emu)
+add_dependencies(commands_e2e_test quorprog-emu quorprog-cli)

@@ -25,6 +25,10 @@
 #include "description/default_description.h"
 #include "description/memory_map.h"
 #include "fakes/recording_prompter.h"
+#include "files/file_bytes.h"
+#include "images/backup_store.h"
+#include "images/image_changes.h"
+#include "model/factory_image.h"
 #include "seams/clock.h"
 #include "text/text_ids.h"
 
@@ -87,12 +91,40 @@ class ReadEditWrite : public ::testing::Test {
     }
 
     QString imagePath() const { return root_.filePath("device.bin"); }
+    std::filesystem::path backupFolder() const {
+        return root_.filePath("backups").toStdString();
+    }
+
+    // Types a frequency (kHz) into row `row` of the grid and commits it with Enter.
+    void typeFrequency(int row, const QString& kHz) {
+        QTableWidget& grid = *controls().Grid;
+        grid.setCurrentCell(row, 1);
+        grid.editItem(grid.currentItem());
+        // The editor of an earlier edit is deleted late: the newest one is this edit's.
+        const auto editors = grid.findChildren<QLineEdit*>(QStringLiteral("GridEditor"));
+        ASSERT_FALSE(editors.isEmpty());
+        QLineEdit* editor = editors.last();
+        editor->selectAll();
+        QTest::keyClicks(editor, kHz);
+        QTest::keyClick(editor, Qt::Key_Return);
+        EXPECT_EQ(grid.item(row, 1)->text(), kHz);
+    }
+
+    // Presses write and answers the question Yes.
+    void writeDevice() {
+        prompter_.messages.clear();
+        prompter_.answers = {Prompter::Answer::Yes};
+        QTest::mouseClick(controls().imgWrite, Qt::LeftButton);
+        ASSERT_FALSE(prompter_.messages.empty());
+        EXPECT_EQ(prompter_.messages.back().text, window_->LocalText(text::kWriteSucceeded));
+    }
 
     TformMain& startWindow() {
         ShellEnvironment environment;
         environment.programFolder = root_.filePath("program") + "/";
         environment.settingsPath = root_.filePath("config/quorprog/quorprog.ini");
         environment.helpFolder = root_.filePath("help");
+        environment.backupFolder = backupFolder();
         environment.prompter = &prompter_;
         environment.openUrl = [](const QUrl&) { return true; };
         window_ = TformMain::create(environment);
@@ -281,6 +313,78 @@ TEST_F(ReadEditWrite, AChannelFileSavedFromTheDeviceOpensStraightBackIntoTheGrou
     EXPECT_EQ(grid.item(5, 1)->text(), saved);
     EXPECT_EQ(grid.rowCount(), 16);
     EXPECT_EQ(controls().labelStepValue->text(), "12.500 kHz");
+}
+
+// The emulator's device as differences from `saved`, decoded.
+std::vector<ImageChange> changesFrom(const Bytes& saved, const Bytes& device) {
+    const DescriptionReader description = DescriptionReader::fromText(defaultDescriptionText());
+    return listImageChanges(description, "dual group system", saved, device);
+}
+
+TEST_F(ReadEditWrite, AWriteIsPreviewedAndBackedUpAndTheCliRestoresTheDeviceFromTheBackup) {
+    const Bytes factory = bytesOf(readFile(imagePath()));
+    readDevice();
+    typeFrequency(3, "470100");
+    typeFrequency(5, "470200");
+    writeDevice();
+
+    // The question keeps its text and lists the two channels and the dates as its details.
+    EXPECT_EQ(prompter_.messages.front().text,
+              window_->LocalText(text::kConfirmOverwriteDevice));
+    const std::string& details = prompter_.lastDetails;
+    EXPECT_NE(details.find("Group 0\n  channel 03: frequency 471.850 \u2192 470.100 MHz\n"
+                           "  channel 05: frequency 473.500 \u2192 470.200 MHz\n"),
+              std::string::npos)
+        << details;
+    EXPECT_NE(details.find("programming date: "), std::string::npos) << details;
+
+    // The read and the device before the write, both as the factory left it.
+    const auto backups = BackupStore(backupFolder()).list();
+    ASSERT_EQ(backups.size(), 2u);
+    EXPECT_EQ(backups[0].kind, BackupKind::BeforeWrite);
+    EXPECT_EQ(backups[1].kind, BackupKind::Read);
+    EXPECT_EQ(readFileBytes(backups[1].file), factory);
+    EXPECT_EQ(readFileBytes(backups[0].file), factory);
+    EXPECT_EQ(changesFrom(factory, bytesOf(readFile(imagePath()))).size(), 4u);
+
+    QProcess cli;
+    cli.start(QStringLiteral(QUORPROG_BINARY_DIR "/bin/quorprog-cli"),
+              {"--yes", "restore", QString::fromStdString(backups[0].file.string())});
+    ASSERT_TRUE(cli.waitForFinished(kWaitMs));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    for (const ImageChange& left : changesFrom(factory, bytesOf(readFile(imagePath())))) {
+        EXPECT_EQ(left.field, ChangeField::Date) << "group " << left.group;
+    }
+}
+
+TEST_F(ReadEditWrite, ADeviceImageOfTheModelOpensForTheNextWriteAndAForeignOneIsRefused) {
+    readDevice();
+    const QString foreign = root_.filePath("single.bin");
+    const Bytes single = buildFactoryImage(window_->description(), "single group system");
+    ASSERT_TRUE(writeFileBytes(foreign.toStdString(), single));
+    const Bytes factory = bytesOf(readFile(imagePath()));
+    Bytes edited = factory;
+    edited[100] = 0x5A;  // a byte no value uses
+    const QString image = root_.filePath("edited.bin");
+    ASSERT_TRUE(writeFileBytes(image.toStdString(), edited));
+
+    // Opens `path` with the open file button and tells the one message that follows.
+    const auto open = [this](const QString& path) {
+        prompter_.messages.clear();
+        chooseFileInNextDialog(path);
+        closeDialogLeftOpenAfter(kWaitMs, window_.get());
+        QTest::mouseClick(controls().imgOpen, Qt::LeftButton);
+        return prompter_.texts();
+    };
+    EXPECT_EQ(open(foreign),
+              std::vector<std::string>{window_->LocalText(text::kImageFromOtherModel)});
+    EXPECT_EQ(open(image), std::vector<std::string>{window_->LocalText(text::kImageLoaded)});
+
+    writeDevice();
+    EXPECT_NE(prompter_.lastDetails.find("100: 0 \u2192 90"), std::string::npos)
+        << prompter_.lastDetails;
+    const auto left = changesFrom(edited, bytesOf(readFile(imagePath())));
+    for (const ImageChange& change : left) EXPECT_EQ(change.field, ChangeField::Date);
 }
 
 TEST_F(ReadEditWrite, AFailedReadForgetsTheDeviceButLeavesTheGridEnabled) {

@@ -7,6 +7,7 @@
 
 #include "description/memory_image.h"
 #include "files/channel_file_commands.h"
+#include "text/local_texts.h"
 #include "ui/files/import_dialog.h"
 #include "session/group_encoding.h"
 
@@ -25,8 +26,10 @@ std::filesystem::path localPath(const QString& path) {
 }
 
 // The file name the user picks, or the empty text when the dialog is cancelled. Upper- and
-// lower-case extensions are both listed: a file system may tell them apart.
-QString chooseFile(QWidget* window, QFileDialog::AcceptMode mode, const QString& extension) {
+// lower-case extensions are both listed: a file system may tell them apart. `moreFilters` follow
+// the channel files' filter.
+QString chooseFile(QWidget* window, QFileDialog::AcceptMode mode, const QString& extension,
+                   const QStringList& moreFilters = {}) {
     QFileDialog dialog(window);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
@@ -36,7 +39,7 @@ QString chooseFile(QWidget* window, QFileDialog::AcceptMode mode, const QString&
     dialog.setDefaultSuffix(extension);
     // The filter lists the files; a pattern such as "*.QVM" in the name box would be taken by
     // Qt as a literal file name, so the box starts empty.
-    dialog.setNameFilter("Quorvel Programmer Files (*.qvm *.QVM)");
+    dialog.setNameFilters(QStringList{"Quorvel Programmer Files (*.qvm *.QVM)"} + moreFilters);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }
@@ -51,8 +54,18 @@ void imgSaveClick(ChannelFileButtonContext& context) {
 
 void imgOpenClick(ChannelFileButtonContext& context) {
     if (!deviceWasRead(context)) return;
-    const QString path = chooseFile(context.window, QFileDialog::AcceptOpen, "qvm");
-    if (!path.isEmpty()) openChannelFileAt(context, path);
+    QStringList imageFilter;
+    if (context.openDeviceImage) {
+        imageFilter << QString::fromStdString(context.texts.LocalText(text::kDeviceImages)) +
+                           " (*.bin *.BIN)";
+    }
+    const QString path = chooseFile(context.window, QFileDialog::AcceptOpen, "qvm", imageFilter);
+    if (path.isEmpty()) return;
+    if (context.openDeviceImage && path.endsWith(".bin", Qt::CaseInsensitive)) {
+        context.openDeviceImage(localPath(path));
+    } else {
+        openChannelFileAt(context, path);
+    }
 }
 
 void saveChannelFileAs(ChannelFileButtonContext& context, const QString& path) {

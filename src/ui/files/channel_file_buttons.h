@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <filesystem>
 #include <functional>
 
 class QWidget;
@@ -26,13 +27,17 @@ struct ChannelFileButtonContext {
     // The loaded model's memory map over the image. With it, an open also stores every group
     // not on display that the file changed; without it those stay in the table only.
     MemoryMap* map = nullptr;
+    // Opens a raw device image (*.bin) chosen in the open dialog. With it the dialog offers
+    // device images as a second filter.
+    std::function<void(const std::filesystem::path&)> openDeviceImage;
 };
 
 // The "save file" button: asks for a file name and writes the channel plan there.
 void imgSaveClick(ChannelFileButtonContext& context);
 // The "open file" button: asks for a file, loads it directly or through the import dialog, then
 // shows and stores the current group, and (given the map) every other group that the file
-// changed, so a later write sends the whole plan that the grid shows.
+// changed, so a later write sends the whole plan that the grid shows. A device image (*.bin)
+// goes to openDeviceImage instead.
 void imgOpenClick(ChannelFileButtonContext& context);
 
 // The same after the file dialog, for a chosen path.

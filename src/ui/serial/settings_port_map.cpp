@@ -33,6 +33,11 @@ std::filesystem::path defaultSettingsFile() {
     return std::filesystem::path(folder.toStdString()) / "quorprog.ini";
 }
 
+std::filesystem::path defaultBackupFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return std::filesystem::path(folder.toStdString()) / "backups";
+}
+
 std::string deviceForPort(const std::string& name, const std::filesystem::path& settingsFile) {
     // Read at every open, so a mapping edited while the program runs counts at the next scan.
     const std::string mapped = DescriptionReader::fromFile(settingsFile).readText("PORTS", name);

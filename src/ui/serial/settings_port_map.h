@@ -9,6 +9,10 @@ namespace quorprog {
 // devices (COM1=/dev/ttyUSB0).
 std::filesystem::path defaultSettingsFile();
 
+// The device backups in the per-user data folder (~/.local/share/quorprog/backups on Linux),
+// shared by the program and quorprog-cli.
+std::filesystem::path defaultBackupFolder();
+
 // The device to open for a COM name: the [PORTS] entry of `settingsFile`, else the platform's
 // rule over the ports the system lists. Empty when there is none.
 std::string deviceForPort(const std::string& name, const std::filesystem::path& settingsFile);

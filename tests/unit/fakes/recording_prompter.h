@@ -31,6 +31,12 @@ public:
         return answer;
     }
 
+    Answer messageWithDetails(const std::string& text, const std::string& caption,
+                              Buttons buttons, Icon icon, const std::string& details) override {
+        lastDetails = details;
+        return message(text, caption, buttons, icon);
+    }
+
     void beep() override { ++beeps; }
 
     // The texts of the recorded messages, in order.
@@ -49,10 +55,13 @@ public:
 
     void clear() {
         messages.clear();
+        lastDetails.clear();
         beeps = 0;
     }
 
     std::vector<Message> messages;
+    // The details of the last message box that had any.
+    std::string lastDetails;
     std::deque<Answer> answers;
     Answer defaultAnswer = Answer::No;
     int beeps = 0;

@@ -40,6 +40,9 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{text::kHelpFileNotFound, 0, "Help file not found!"},
         TextCase{text::kChannelStep, 0, "Channel Step"},
         TextCase{text::kChannelStep, 1, "Canalizzazione"},
+        // The added texts: English from 1000, Italian 1000 further.
+        TextCase{text::kChangeChannel, 0, "channel"}, TextCase{text::kChangeChannel, 1, "canale"},
+        TextCase{text::kChangeChannel, 2, ""}, TextCase{text::kChangeChannel + 1000, 0, ""},
         // No third language, and nothing outside the 48 texts of a language.
         TextCase{text::kOpenFile, 2, ""}, TextCase{text::kOpenFile, -3, ""}, TextCase{49, 0, ""},
         TextCase{98, 0, ""}, TextCase{98, 1, ""}, TextCase{text::kChannelStep + 50, 0, ""}),

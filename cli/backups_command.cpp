@@ -1,0 +1,60 @@
+#include <cstdio>
+#include <iostream>
+
+#include "commands.h"
+#include "json_writer.h"
+#include "report.h"
+
+namespace quorprog::cli {
+
+namespace {
+
+// 2026-12-08T14:30:05
+std::string isoTime(const LocalTime& time) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", time.date.year,
+                  time.date.month, time.date.day, time.time.hour, time.time.minute,
+                  time.time.second);
+    return text;
+}
+
+std::string backupsJson(const std::vector<BackupEntry>& entries) {
+    JsonWriter json;
+    json.beginObject().beginArray("backups");
+    for (const BackupEntry& entry : entries) {
+        json.beginObject()
+            .value("file", entry.file.string())
+            .value("model", entry.model)
+            .value("kind", backupKindName(entry.kind))
+            .value("time", isoTime(entry.time))
+            .endObject();
+    }
+    json.endArray().endObject();
+    return json.text() + "\n";
+}
+
+// One line per backup: time, kind, model, then the file.
+std::string backupsText(const std::vector<BackupEntry>& entries) {
+    std::string text;
+    for (const BackupEntry& entry : entries) {
+        std::string time = isoTime(entry.time);
+        time[10] = ' ';
+        text += time + "  " + std::string(backupKindName(entry.kind)) + "  " + entry.model +
+                "\n    " + entry.file.string() + "\n";
+    }
+    return text;
+}
+
+}  // namespace
+
+int runBackups(CliEnvironment& environment, CommandArguments& arguments) {
+    arguments.finish();
+    const auto entries = environment.backupStore().list();
+    std::cout << (environment.options().json ? backupsJson(entries) : backupsText(entries));
+    if (!environment.options().json && entries.empty()) {
+        note("no backups in " + environment.backupStore().folder().string());
+    }
+    return kSuccess;
+}
+
+}  // namespace quorprog::cli
