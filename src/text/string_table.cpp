@@ -149,6 +149,30 @@ std::map<int, std::string> builtInStrings() {
          "La batteria nel programmatore e' quasi esaurita! Prego sostituirla, la programmazione "
          "potrebbe non risultare corretta! Continuare ugualmente?"},
         {147, "Canalizzazione"},
+        // Added texts, English from 1000, Italian from 1100.
+        {1000, "No printer found: save the frequency sheet as a PDF file"},
+        {1001, "PDF files"},
+        {1002, "Cannot write the file \"%s\"."},
+        {1003, "No serial port found: connect the programmer's USB cable, then press ?."},
+        {1004, "%s: permission denied — add your user to the dialout group and log in again"},
+        {1005, "%s is busy: another program is using it. Close that program, then press ?."},
+        {1006,
+         "No programmer answered on COM1 … COM4: check that it is connected and switched "
+         "on, then press ?."},
+        {1100, "Nessuna stampante trovata: salva la tabella delle frequenze come file PDF"},
+        {1101, "File PDF"},
+        {1102, "Impossibile scrivere il file \"%s\"."},
+        {1103,
+         "Nessuna porta seriale trovata: collega il cavo USB del programmatore, poi premi ?."},
+        {1104,
+         "%s: permesso negato — aggiungi il tuo utente al gruppo dialout e accedi di "
+         "nuovo"},
+        {1105,
+         "%s è occupata: un altro programma la sta usando. Chiudi quel programma, poi "
+         "premi ?."},
+        {1106,
+         "Nessun programmatore ha risposto su COM1 … COM4: controlla che sia collegato e "
+         "acceso, poi premi ?."},
     };
 }
 
@@ -162,6 +186,11 @@ std::string_view StringTable::string(int id) const {
 }
 
 std::string_view StringTable::localText(int englishId, int language) const {
+    if (englishId >= kFirstAddedTextId) {
+        const int added = englishId - kFirstAddedTextId;
+        if (added >= kAddedLanguageStride || language < 0) return {};
+        return string(kFirstAddedTextId + kAddedLanguageStride * language + added);
+    }
     const int index = englishId - kFirstTextId;
     if (index < 0 || index >= kTextCount || language < 0) return {};
     return string(kFirstTextId + kLanguageStride * language + index);

@@ -53,4 +53,14 @@ inline constexpr int kDetectedModelName = 95;
 inline constexpr int kBatteryLowContinue = 96;
 inline constexpr int kChannelStep = 97;
 
+// Texts added since (StringTable::kFirstAddedTextId on). %s stands for a file or device path.
+inline constexpr int kPdfDialogTitle = 1000;
+inline constexpr int kPdfFiles = 1001;
+inline constexpr int kCannotWriteFile = 1002;
+inline constexpr int kNoSerialPort = 1003;
+inline constexpr int kPortPermissionDenied = 1004;
+inline constexpr int kPortBusy = 1005;
+inline constexpr int kNoProgrammerAnswered = 1006;
+inline constexpr int kLastAddedText = kNoProgrammerAnswered;
+
 }  // namespace quorprog::text
