@@ -1,12 +1,12 @@
 #include "files/channel_file_buttons.h"
 
 #include <QFile>
-#include <QFileDialog>
 #include <ctime>
 #include <filesystem>
 
 #include "description/memory_image.h"
 #include "files/channel_file_commands.h"
+#include "files/file_name_dialog.h"
 #include "files/import_dialog.h"
 #include "session/group_encoding.h"
 
@@ -24,34 +24,22 @@ std::filesystem::path localPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-// The file name the user picks, or the empty text when the dialog is cancelled. Upper- and
-// lower-case extensions are both listed: a file system may tell them apart.
-QString chooseFile(QWidget* window, QFileDialog::AcceptMode mode, const QString& extension) {
-    QFileDialog dialog(window);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
-                                                       : QFileDialog::ExistingFile);
-    // An existing file is replaced without a question.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setDefaultSuffix(extension);
-    // The filter lists the files; a pattern such as "*.QVM" in the name box would be taken by
-    // Qt as a literal file name, so the box starts empty.
-    dialog.setNameFilter("Quorvel Programmer Files (*.qvm *.QVM)");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+// Upper- and lower-case extensions are both listed: a file system may tell them apart.
+QString chooseChannelFile(QWidget* window, QFileDialog::AcceptMode mode, const QString& extension) {
+    return chooseFileName(window, mode, extension, "Quorvel Programmer Files (*.qvm *.QVM)");
 }
 
 }  // namespace
 
 void imgSaveClick(ChannelFileButtonContext& context) {
     if (!deviceWasRead(context)) return;
-    const QString path = chooseFile(context.window, QFileDialog::AcceptSave, "QVM");
+    const QString path = chooseChannelFile(context.window, QFileDialog::AcceptSave, "QVM");
     if (!path.isEmpty()) saveChannelFileAs(context, path);
 }
 
 void imgOpenClick(ChannelFileButtonContext& context) {
     if (!deviceWasRead(context)) return;
-    const QString path = chooseFile(context.window, QFileDialog::AcceptOpen, "qvm");
+    const QString path = chooseChannelFile(context.window, QFileDialog::AcceptOpen, "qvm");
     if (!path.isEmpty()) openChannelFileAt(context, path);
 }
 
