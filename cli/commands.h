@@ -13,5 +13,7 @@ int runShow(CliEnvironment& environment, CommandArguments& arguments);
 int runProgram(CliEnvironment& environment, CommandArguments& arguments);
 int runMap(CliEnvironment& environment, CommandArguments& arguments);
 int runQvm(CliEnvironment& environment, CommandArguments& arguments);
+int runPorts(CliEnvironment& environment, CommandArguments& arguments);
+int runSheet(CliEnvironment& environment, CommandArguments& arguments);
 
 }  // namespace quorprog::cli

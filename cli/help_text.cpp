@@ -11,7 +11,7 @@ Global options (before the command):
   --description FILE   use this device description instead of the built-in one
   --log FILE           append the log (the same lines as log.txt) to FILE; default: no log
   --yes                answer Yes to every question (write confirmation, low battery)
-  --json               machine-readable output for show, read, map and qvm
+  --json               machine-readable output for show, read, map, qvm and ports
   --help               this text
   --version            the program version
 
@@ -52,6 +52,26 @@ Commands:
   qvm FILE
       Prints a channel file: its header and every group with channels and subtone codes.
 
+  sheet SOURCE -o FILE.pdf [--title TEXT] [--language en|it]
+      Prints the frequency allocation sheet of SOURCE, a channel file (*.qvm) or a raw image,
+      into a PDF file: the same pages as the program's print command, dated today. --title
+      replaces the heading of every page; --language chooses the texts (default: the language
+      of quorprog.ini). Needs no display.
+
+  ports
+      Why no programmer is found. For COM1..COM4: the device the name resolves to and how (the
+      [PORTS] entry, or the n-th serial port of the system) and what opening it gives: opens,
+      permission denied (add your user to the dialout group and log in again), busy (another
+      program holds it) or missing. Then every serial port the system lists, in the order COMn
+      counts them, with its description, maker and USB vendor:product ids. Exit status 0.
+      With --json, one object:
+        {"comPorts": [{"name", "device", "source", "access"}, ...],
+         "systemPorts": [{"device", "name", "description", "manufacturer", "serialNumber",
+                          "vendorId", "productId"}, ...]}
+      source is "settings", "system", "name" or "none" (no device); access is "opens",
+      "permission denied", "busy", "missing" or "error"; vendorId and productId are 4-digit
+      hexadecimal texts, or null for a port that is not a USB adapter.
+
 COM names are resolved as in the program: the key COMn of section [PORTS] in quorprog.ini
 (for example COM1=/dev/ttyUSB0), otherwise the n-th serial port of the system.
 Messages the program shows in a box are printed on standard error as "CAPTION: text".
@@ -64,6 +84,8 @@ Examples:
   quorprog-cli --yes --log quorprog.log program plan.qvm
   quorprog-cli program --map 0:1 plan.qvm
   quorprog-cli --json map read backup.bin --key Partition0.MinFreq
+  quorprog-cli sheet plan.qvm -o sheet.pdf --language it
+  quorprog-cli ports
 )";
 
 }  // namespace quorprog::cli
