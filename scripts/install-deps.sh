@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev
     clang libclang-rt-14-dev
     xvfb xauth poppler-utils
+    desktop-file-utils fonts-liberation2
 )
 
 missing=()
