@@ -3,7 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "channels/factory_image.h"
+#include "core_application.h"
 #include "description/default_description.h"
 #include "description/description_reader.h"
 #include "emulator_process.h"
@@ -61,12 +61,7 @@ struct DecodedImage {
 
 class CliTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "cli_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { testing::ensureCoreApplication(); }
 
     // The emulator answers on COM1; the other names point at devices that do not exist, so no
     // command touches the machine's own ports.

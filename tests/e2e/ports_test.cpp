@@ -6,7 +6,6 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -16,6 +15,8 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <string>
+
+#include "core_application.h"
 
 namespace quorprog {
 namespace {
@@ -50,12 +51,7 @@ class PseudoTerminal {
 
 class PortsCommand : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "cli_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { testing::ensureCoreApplication(); }
 
     // Everything the tool needs sits in a folder any user may read: run as root, the tool runs
     // as nobody, since root opens any device whatever its permissions.
