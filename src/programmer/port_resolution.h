@@ -30,11 +30,11 @@ struct ResolvedPort {
 // The number n of a name "COMn" (any case), or nothing for any other name.
 std::optional<int> comPortNumber(std::string_view name);
 
-// The device behind a port name, and how it was found. A device named for it in the settings (`mappedDevice`, the
-// key COMn of section [PORTS]) comes first; otherwise on Windows the name is the device itself;
-// elsewhere COMn is the n-th of the available ports, USB adapters first, each group in natural
-// name order (ttyS2 before ttyS10). A name that is not COMn is taken as a device path. Empty when
-// there is no such port.
+// The device behind a port name, and how it was found. A device named for it in the settings
+// (`mappedDevice`, the key COMn of section [PORTS]) comes first; otherwise on Windows the name is
+// the device itself; elsewhere COMn is the n-th of the available ports, USB adapters first, each
+// group in natural name order (ttyS2 before ttyS10). A name that is not COMn is taken as a device
+// path. Empty when there is no such port.
 ResolvedPort resolvePort(std::string_view name, std::string_view mappedDevice,
                          std::vector<AvailablePort> available, bool windows);
 

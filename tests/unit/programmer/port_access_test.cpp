@@ -33,7 +33,9 @@ const ComPortCheck kNone = check("COM4", "", PortAccess::Missing);
 INSTANTIATE_TEST_SUITE_P(
     Scans, EmptyScanHint,
     ::testing::Values(
-        HintCase{"NoPortAtAll", {kNone, kNone}, 0,
+        HintCase{"NoPortAtAll",
+                 {kNone, kNone},
+                 0,
                  "No serial port found: connect the programmer's USB cable, then press ?."},
         HintCase{"DeniedBeforeBusy",
                  {check("COM1", "/dev/ttyS0", PortAccess::Busy),

@@ -39,12 +39,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "salvato."},
         TextCase{text::kHelpFileNotFound, 0, "Help file not found!"},
         TextCase{text::kChannelStep, 0, "Channel Step"},
-        TextCase{text::kChannelStep, 1, "Canalizzazione"},
-        TextCase{text::kPdfFiles, 1, "File PDF"},
-        TextCase{StringTable::kFirstAddedTextId + StringTable::kAddedLanguageStride, 0, ""},
-        // No third language, and nothing outside the 48 texts of a language.
+        TextCase{text::kChannelStep, 1, "Canalizzazione"}, TextCase{text::kPdfFiles, 1, "File PDF"},
+        // No third language, and nothing outside the texts of a language.
         TextCase{text::kOpenFile, 2, ""}, TextCase{text::kOpenFile, -3, ""}, TextCase{49, 0, ""},
-        TextCase{98, 0, ""}, TextCase{98, 1, ""}, TextCase{text::kChannelStep + 50, 0, ""}),
+        TextCase{98, 0, ""}, TextCase{98, 1, ""}, TextCase{text::kChannelStep + 50, 0, ""},
+        TextCase{StringTable::kFirstAddedTextId + StringTable::kAddedLanguageStride, 0, ""}),
     [](const ::testing::TestParamInfo<TextCase>& info) {
         const int language = info.param.language;
         return "Id" + std::to_string(info.param.englishId) + "Language" +
