@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`.
-.PHONY: run test deps build build-sanitize fuzz
+.PHONY: run test deps build build-sanitize fuzz package
 
 FUZZ_SECONDS ?= 60
 
@@ -17,8 +17,14 @@ build-sanitize: deps
 fuzz: build-sanitize
 	scripts/run-fuzzers.sh build/sanitize $(FUZZ_SECONDS)
 
-test: build build-sanitize
+# The Debian package of the programs (build/package/quorprog_<version>_<arch>.deb).
+package: deps
+	cmake --preset package
+	cmake --build --preset package --target package
+
+test: build build-sanitize package
 	ctest --preset default
+	scripts/check-package.sh build/package
 	ctest --preset sanitize
 	scripts/run-fuzzers.sh build/sanitize $(FUZZ_SECONDS)
 

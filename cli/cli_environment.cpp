@@ -3,9 +3,10 @@
 #include <system_error>
 
 #include "description/default_description.h"
-#include "ui/serial/settings_port_map.h"
 #include "seams/file_log.h"
 #include "text/language_list.h"
+#include "ui/files/system_date_separator.h"
+#include "ui/serial/settings_port_map.h"
 
 namespace quorprog::cli {
 
@@ -16,6 +17,7 @@ CliEnvironment::CliEnvironment(const GlobalOptions& options, DescriptionReader d
       log_(std::move(log)),
       settingsFile_(std::move(settingsFile)),
       prompter_(options.yes),
+      clock_(systemDateSeparator()),
       backupStore_(defaultBackupFolder()),
       backups_(backupStore_, clock_, prompter_, texts_, DeviceBackups::OnFailure::Refuse) {
     // The language the program was last left in, read by the same INI rules.

@@ -36,7 +36,11 @@ class CliEnvironment {
     // A text by its English id in the current language.
     std::string text(int englishId) const { return texts_.LocalText(englishId); }
     const LocalTexts& texts() const { return texts_; }
+    // Another language than quorprog.ini's, for this run only.
+    void setLanguage(int language) { texts_.setCurrentLanguage(language); }
     SessionServices sessionServices() { return {prompter_, progress_, *log_, clock_, texts_}; }
+    // Today, with the desktop's date separator, as the program stamps and prints it.
+    const Clock& clock() const { return clock_; }
 
     // The per-user backup folder of the program (…/quorprog/backups).
     const BackupStore& backupStore() const { return backupStore_; }

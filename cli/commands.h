@@ -16,5 +16,7 @@ int runQvm(CliEnvironment& environment, CommandArguments& arguments);
 int runDiff(CliEnvironment& environment, CommandArguments& arguments);
 int runRestore(CliEnvironment& environment, CommandArguments& arguments);
 int runBackups(CliEnvironment& environment, CommandArguments& arguments);
+int runPorts(CliEnvironment& environment, CommandArguments& arguments);
+int runSheet(CliEnvironment& environment, CommandArguments& arguments);
 
 }  // namespace quorprog::cli

@@ -11,8 +11,8 @@ Global options (before the command):
   --description FILE   use this device description instead of the built-in one
   --log FILE           append the log (the same lines as log.txt) to FILE; default: no log
   --yes                answer Yes to every question (write confirmation, low battery)
-  --json               machine-readable output for show, read, map, qvm, diff, backups and
-                       the --dry-run of program and restore
+  --json               machine-readable output for show, read, map, qvm, diff, backups, ports
+                       and the --dry-run of program and restore
   --no-backup          keep no backup of the device (see BACKUPS below)
   --help               this text
   --version            the program version
@@ -70,6 +70,26 @@ Commands:
   qvm FILE
       Prints a channel file: its header and every group with channels and subtone codes.
 
+  sheet SOURCE -o FILE.pdf [--title TEXT] [--language en|it]
+      Prints the frequency allocation sheet of SOURCE, a channel file (*.qvm) or a raw image,
+      into a PDF file: the same pages as the program's print command, dated today. --title
+      replaces the heading of every page; --language chooses the texts (default: the language
+      of quorprog.ini). Needs no display.
+
+  ports
+      Why no programmer is found. For COM1..COM4: the device the name resolves to and how (the
+      [PORTS] entry, or the n-th serial port of the system) and what opening it gives: opens,
+      permission denied (add your user to the dialout group and log in again), busy (another
+      program holds it) or missing. Then every serial port the system lists, in the order COMn
+      counts them, with its description, maker and USB vendor:product ids. Exit status 0.
+      With --json, one object:
+        {"comPorts": [{"name", "device", "source", "access"}, ...],
+         "systemPorts": [{"device", "name", "description", "manufacturer", "serialNumber",
+                          "vendorId", "productId"}, ...]}
+      source is "settings", "system", "name" or "none" (no device); access is "opens",
+      "permission denied", "busy", "missing" or "error"; vendorId and productId are 4-digit
+      hexadecimal texts, or null for a port that is not a USB adapter.
+
 BACKUPS: every read keeps the image it read, and every write, once its check read has
 confirmed the device, keeps what the device held before the first byte is written. They are
 raw images in the per-user data folder (Linux: ~/.local/share/quorprog/backups/), shared with
@@ -93,6 +113,8 @@ Examples:
   quorprog-cli program --dry-run plan.qvm
   quorprog-cli diff backup.bin other.bin
   quorprog-cli --yes restore "20261208-143005 dual group system before write.bin"
+  quorprog-cli sheet plan.qvm -o sheet.pdf --language it
+  quorprog-cli ports
 )";
 
 }  // namespace quorprog::cli

@@ -1,9 +1,11 @@
 // quorprog-cli: the Quorvel Programmer's read, show and write commands without a window.
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <clocale>
 #include <functional>
 #include <iostream>
 #include <map>
+#include <memory>
 
 #include "cli_environment.h"
 #include "command_line.h"
@@ -22,6 +24,7 @@ const std::map<std::string, Command>& commands() {
         {"scan", runScan},       {"read", runRead},       {"show", runShow},
         {"program", runProgram}, {"map", runMap},         {"qvm", runQvm},
         {"diff", runDiff},       {"restore", runRestore}, {"backups", runBackups},
+        {"ports", runPorts},     {"sheet", runSheet},
     };
     return table;
 }
@@ -31,18 +34,25 @@ int usageError(const std::string& message) {
     return kUsageError;
 }
 
+// The sheet is drawn with the system's fonts, which take a GUI application; it draws offscreen,
+// so it needs no display. Every other command needs only the core application.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[], bool drawing) {
+    if (!drawing) return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
-    // The application object takes the C library's number format from the environment; the tool's
-    // output is read by programs and means the same on every desktop.
-    std::setlocale(LC_NUMERIC, "C");
-    // The same per-user folder as the program, so quorprog.ini and its [PORTS] are shared.
-    QCoreApplication::setApplicationName(QStringLiteral("quorprog"));
-
     try {
         const CommandLine line = parseCommandLine({argv + 1, argv + argc});
+        const auto application = makeApplication(argc, argv, line.command == "sheet");
+        // The application object takes the C library's number format from the environment; the
+        // tool's output is read by programs and means the same on every desktop.
+        std::setlocale(LC_NUMERIC, "C");
+        // The same per-user folder as the program, so quorprog.ini and its [PORTS] are shared.
+        QCoreApplication::setApplicationName(QStringLiteral("quorprog"));
         if (line.help) {
             std::cout << kHelpText;
             return kSuccess;

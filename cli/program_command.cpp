@@ -119,7 +119,7 @@ int runProgram(CliEnvironment& environment, CommandArguments& arguments) {
         return kFailed;
     }
     if (parsed.error == ChannelFileError::Truncated) {
-        return fail(path + " ends before the sizes in its header say");
+        return failTruncatedChannelFile(path);
     }
 
     ProgrammerConnection connection(environment);

@@ -80,7 +80,7 @@ int runQvm(CliEnvironment& environment, CommandArguments& arguments) {
                                           environment.text(text::kError));
             return kFailed;
         case ChannelFileError::Truncated:
-            return fail(path + " ends before the sizes in its header say");
+            return failTruncatedChannelFile(path);
         case ChannelFileError::None:
             break;
     }

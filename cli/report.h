@@ -13,6 +13,11 @@ inline int fail(const std::string& message) {
     return kFailed;
 }
 
+// A channel file whose header promises more than the file holds.
+inline int failTruncatedChannelFile(const std::string& path) {
+    return fail(path + " ends before the sizes in its header say");
+}
+
 // A remark that does not change the outcome.
 inline void note(const std::string& message) {
     std::cerr << "quorprog-cli: " << message << std::endl;

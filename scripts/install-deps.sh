@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev
     clang libclang-rt-14-dev
     xvfb xauth poppler-utils
-    fonts-liberation2
+    desktop-file-utils fonts-liberation2
     locales
 )
 

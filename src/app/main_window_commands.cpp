@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "app/serial_window.h"
+#include "ui/serial/port_probe.h"
 #include "ui/serial/settings_port_map.h"
 #include "ui/service/service_mode.h"
 
@@ -19,7 +20,8 @@ MainWindowCommands::MainWindowCommands(TformMain& window)
                                                      clock_, window.texts()}),
       display_(window.controls(), session_, window.texts()),
       selection_(new ProgrammerSelection(this, window.controls(), link_, window.prompter(),
-                                         window.texts())),
+                                         window.texts(),
+                                         [] { return checkComPorts(defaultSettingsFile()); })),
       grid_(new GridEditor(this, window, window.controls(), session_, display_, window.prompter(),
                            window.texts())),
       device_(new DeviceCommands(this, window.controls(), session_, link_, *grid_,

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -16,8 +17,13 @@ namespace quorprog {
 
 ProgrammerSelection::ProgrammerSelection(QObject* owner, const MainWindowControls& controls,
                                          ProgrammerLink& link, Prompter& prompter,
-                                         const LocalTexts& texts)
-    : QObject(owner), controls_(controls), link_(link), prompter_(prompter), texts_(texts) {
+                                         const LocalTexts& texts, PortChecks checkPorts)
+    : QObject(owner),
+      controls_(controls),
+      link_(link),
+      prompter_(prompter),
+      texts_(texts),
+      checkPorts_(std::move(checkPorts)) {
     connect(controls_.btnSearchProgrammer, &QPushButton::clicked, this,
             &ProgrammerSelection::btnSearchProgrammerClick);
     // Only the user's choice: the search chooses its entry itself.
@@ -29,7 +35,11 @@ void ProgrammerSelection::search() {
     // With a port open the scan changes nothing, and neither does the list.
     if (link_.ScanProgrammers() == 0 && link_.IsOpen()) return;
     fillList();
-    if (controls_.listProgrammers->count() == 0) return;
+    if (controls_.listProgrammers->count() == 0) {
+        showEmptyScanHint(QString::fromStdString(emptyScanHint(checkPorts_(), texts_)));
+        return;
+    }
+    showEmptyScanHint({});
     controls_.listProgrammers->setCurrentIndex(0);
     ProgrammerSelected();
 }
@@ -45,6 +55,14 @@ void ProgrammerSelection::fillList() {
         list.setItemData(list.count() - 1, text, Qt::ToolTipRole);
     }
     list.view()->setMinimumWidth(list.view()->sizeHintForColumn(0) + 8);
+}
+
+void ProgrammerSelection::showEmptyScanHint(const QString& hint) {
+    controls_.listProgrammers->setToolTip(hint);
+    // The hint under the toolbar is left alone when the mouse has written another since.
+    if (hint.isEmpty() && controls_.labelHelp->text() != hint_) return;
+    controls_.labelHelp->setText(hint);
+    hint_ = hint;
 }
 
 void ProgrammerSelection::ProgrammerSelected() {

@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "programmer/port_access.h"
 
 namespace quorprog {
 
@@ -11,12 +16,16 @@ struct MainWindowControls;
 
 // The choice of programmer: the search on the serial ports (when the window is first shown and
 // on "?"), the list of what was found, and the chosen programmer's battery on cgBattery with a
-// warning when it is almost depleted.
+// warning when it is almost depleted. A search that finds none says why under the toolbar and in
+// the list's tip.
 class ProgrammerSelection : public QObject {
     Q_OBJECT
   public:
+    // What opening each of COM1 … COM4 gives, asked after a search found no programmer.
+    using PortChecks = std::function<std::vector<ComPortCheck>()>;
+
     ProgrammerSelection(QObject* owner, const MainWindowControls& controls, ProgrammerLink& link,
-                        Prompter& prompter, const LocalTexts& texts);
+                        Prompter& prompter, const LocalTexts& texts, PortChecks checkPorts);
 
     // Scans the ports, lists the programmers found and chooses the first of them.
     void search();
@@ -26,11 +35,15 @@ class ProgrammerSelection : public QObject {
   private:
     void btnSearchProgrammerClick() { search(); }
     void fillList();
+    // The reason for an empty list, or no reason once the list holds a programmer.
+    void showEmptyScanHint(const QString& hint);
 
     const MainWindowControls& controls_;
     ProgrammerLink& link_;
     Prompter& prompter_;
     const LocalTexts& texts_;
+    PortChecks checkPorts_;
+    QString hint_;  // the reason last shown
 };
 
 }  // namespace quorprog

@@ -18,7 +18,8 @@ QString withTrailingSlash(const QString& folder) {
 QString helpFolderFor(const QString& executableFolder) {
     const QString beside = QDir(executableFolder).filePath("help");
     if (QFileInfo(beside).isDir()) return beside;
-    return QStringLiteral(QUORPROG_INSTALLED_HELP_DIR);
+    return QDir::cleanPath(
+        QDir(executableFolder).filePath(QStringLiteral(QUORPROG_INSTALLED_HELP_DIR)));
 }
 
 }  // namespace

@@ -43,7 +43,8 @@ void ToolbarCommands::imgSaveClick() {
 }
 
 void ToolbarCommands::imgPrintClick() {
-    printFrequencySheet(&window_, session_.image(), session_.table(), texts_, prompter_, clock_);
+    printFrequencySheet(&window_, session_.image(), session_.table(), texts_, prompter_, clock_,
+                        systemHasPrinter());
 }
 
 }  // namespace quorprog

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "model/partition_lists.h"
+
 namespace quorprog {
 namespace {
 
@@ -15,6 +17,14 @@ uint32_t channelsOf(const ChannelTable& table, uint32_t p) {
     size_t held = std::min(
         {size_t{table.FrequencyCount[p]}, table.Frequency[p].size(), table.SubtoneIndex[p].size()});
     return static_cast<uint32_t>(held);
+}
+
+// The model of the description whose memory map is `memoryMap`; empty when none is.
+std::string modelWithMemoryMap(const DescriptionReader& description, std::string_view memoryMap) {
+    for (uint32_t n = 0;; ++n) {
+        const std::string name = description.readText("MODELS", "Name" + std::to_string(n));
+        if (name.empty() || description.readText(name, "Memorymap") == memoryMap) return name;
+    }
 }
 
 }  // namespace
@@ -80,6 +90,32 @@ uint32_t loadMatchingFile(const ChannelFile& file, ChannelTable& table) {
         unavailable += copyFileGroup(file.groups[p], table, p);
     }
     return unavailable;
+}
+
+std::optional<ChannelTable> tableFromChannelFile(const ChannelFile& file,
+                                                 const DescriptionReader& description,
+                                                 Prompter& prompter) {
+    if (file.groups.size() > ChannelTable::kMaxPartitions) return std::nullopt;
+    ChannelTable table;
+    table.MemoryMapName = file.modelIdentifier;
+    table.PartitionCount = static_cast<uint32_t>(file.groups.size());
+    table.allocatePartitions(table.PartitionCount);
+    const std::string model = modelWithMemoryMap(description, file.modelIdentifier);
+    const auto modelPartitions =
+        model.empty() ? 0 : description.readInteger(model, "Partitions", 0);
+    for (uint32_t p = 0; p < table.PartitionCount; ++p) {
+        const ChannelFileGroup& group = file.groups[p];
+        if (group.frequencies.size() > ChannelTable::kMaxChannels) return std::nullopt;
+        table.allocateChannels(p, static_cast<uint32_t>(group.frequencies.size()));
+        table.IsReceiver[p] = group.isReceiver;
+        table.MinFreq[p] = group.minFreq;
+        table.MaxFreq[p] = group.maxFreq;
+        if (static_cast<int64_t>(p) < modelPartitions) {
+            loadPartitionLists(description, model, p, table, prompter);
+        }
+        copyFileGroup(group, table, p);
+    }
+    return table;
 }
 
 }  // namespace quorprog

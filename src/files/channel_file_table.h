@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "channels/channel_table.h"
+#include "description/description_reader.h"
 #include "files/channel_file.h"
+#include "seams/prompter.h"
 
 namespace quorprog {
 
@@ -24,5 +27,14 @@ uint32_t copyFileGroup(const ChannelFileGroup& group, ChannelTable& table, uint3
 // Every group into the same partition of a matching table (fileMatchesTable); the result is the
 // number of channels whose subtone code the table lacks, each now at position 0.
 uint32_t loadMatchingFile(const ChannelFile& file, ChannelTable& table);
+
+// A table holding the file on its own, without a device: every group with its type, range,
+// channels and subtones. The subtone names come from the description's model whose memory map
+// the file names (a problem in its lists is shown through `prompter`); without such a model the
+// channels have no subtone names. Nothing when the file holds more groups or channels than a
+// table may.
+std::optional<ChannelTable> tableFromChannelFile(const ChannelFile& file,
+                                                 const DescriptionReader& description,
+                                                 Prompter& prompter);
 
 }  // namespace quorprog

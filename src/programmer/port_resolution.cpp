@@ -53,18 +53,23 @@ std::optional<int> comPortNumber(std::string_view name) {
     return number;
 }
 
-std::string resolvePortDevice(std::string_view name, std::string_view mappedDevice,
-                              std::vector<AvailablePort> available, bool windows) {
-    if (!mappedDevice.empty()) return std::string(mappedDevice);
-    const auto number = comPortNumber(name);
-    if (windows || !number) return std::string(name);
+void sortAvailablePorts(std::vector<AvailablePort>& available) {
     std::sort(available.begin(), available.end(),
               [](const AvailablePort& a, const AvailablePort& b) {
                   if (a.usb != b.usb) return a.usb;
                   return naturalLess(a.name, b.name);
               });
+}
+
+ResolvedPort resolvePort(std::string_view name, std::string_view mappedDevice,
+                         std::vector<AvailablePort> available, bool windows) {
+    if (!mappedDevice.empty()) return {std::string(mappedDevice), PortSource::Settings};
+    const auto number = comPortNumber(name);
+    if (windows || !number) return {std::string(name), PortSource::Name};
+    sortAvailablePorts(available);
     const auto index = static_cast<size_t>(*number - 1);
-    return index < available.size() ? available[index].systemLocation : std::string();
+    if (index >= available.size()) return {};
+    return {available[index].systemLocation, PortSource::SystemList};
 }
 
 }  // namespace quorprog

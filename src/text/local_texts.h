@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "text/string_table.h"
 #include "text/text_ids.h"
@@ -23,6 +24,9 @@ class LocalTexts {
     // The text with this English id (text::k...) in `language`, kCurrentLanguage meaning the
     // current one; the empty text when the table holds none.
     std::string LocalText(int englishId, int language = kCurrentLanguage) const;
+    // The same with its "%s" replaced by `value` (a path, a device).
+    std::string LocalTextWith(int englishId, std::string_view value,
+                              int language = kCurrentLanguage) const;
 
   private:
     StringTable table_;

@@ -163,6 +163,16 @@ std::map<int, std::string> builtInStrings() {
         {1010, "programming date"},
         {1011, "other bytes"},
 
+        {1012, "No printer found: save the frequency sheet as a PDF file"},
+        {1013, "PDF files"},
+        {1014, "Cannot write the file \"%s\"."},
+        {1015, "No serial port found: connect the programmer's USB cable, then press ?."},
+        {1016, "%s: permission denied — add your user to the dialout group and log in again"},
+        {1017, "%s is busy: another program is using it. Close that program, then press ?."},
+        {1018,
+         "No programmer answered on COM1 … COM4: check that it is connected and switched "
+         "on, then press ?."},
+
         {2000,
          "Impossibile salvare una copia dell'apparato prima della scrittura:\n%s\nScrivere "
          "comunque?"},
@@ -177,6 +187,20 @@ std::map<int, std::string> builtInStrings() {
         {2009, "divisore"},
         {2010, "data di programmazione"},
         {2011, "altri byte"},
+        {2012, "Nessuna stampante trovata: salva la tabella delle frequenze come file PDF"},
+        {2013, "File PDF"},
+        {2014, "Impossibile scrivere il file \"%s\"."},
+        {2015,
+         "Nessuna porta seriale trovata: collega il cavo USB del programmatore, poi premi ?."},
+        {2016,
+         "%s: permesso negato — aggiungi il tuo utente al gruppo dialout e accedi di "
+         "nuovo"},
+        {2017,
+         "%s è occupata: un altro programma la sta usando. Chiudi quel programma, poi "
+         "premi ?."},
+        {2018,
+         "Nessun programmatore ha risposto su COM1 … COM4: controlla che sia collegato e "
+         "acceso, poi premi ?."},
     };
 }
 

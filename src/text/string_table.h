@@ -11,7 +11,8 @@ namespace quorprog {
 // The program's numbered strings: id 0 the skin colour, id 1 the language list ("english|
 // italiano"), and the texts of language L at ids 50 + 50 * L + i (i = 0..47). Texts are UTF-8.
 // A third language needs only its 48 texts at 150..197 and a third name in the language list.
-// Texts added beyond those 48 have English ids from 1000 and language L at id + 1000 * L.
+// Texts added since sit apart, so the numbering above stays as it is: an added text has its
+// English id from 1000 (see text_ids.h) and language L at id + 1000 * L.
 class StringTable {
   public:
     static constexpr int kSkinColourId = 0;
@@ -29,8 +30,9 @@ class StringTable {
     // The string with this id, or the empty text when there is none.
     std::string_view string(int id) const;
 
-    // A text by its English id (50..97 or an added text, see text_ids.h) in the language with index `language`
-    // (0 English, 1 Italian); the empty text for an unknown id or language.
+    // A text by its English id (50..97 or an added text from 1000, see text_ids.h) in the
+    // language with index `language` (0 English, 1 Italian); the empty text for an unknown id or
+    // language.
     std::string_view localText(int englishId, int language) const;
 
     // The language names of string 1; their positions are the language indexes.

@@ -69,5 +69,14 @@ inline constexpr int kChangeFrequency = 1008;
 inline constexpr int kChangeDivider = 1009;
 inline constexpr int kChangeDate = 1010;
 inline constexpr int kChangeOtherBytes = 1011;
+// The PDF sheet and why no programmer was found. %s stands for a file or device path.
+inline constexpr int kPdfDialogTitle = 1012;
+inline constexpr int kPdfFiles = 1013;
+inline constexpr int kCannotWriteFile = 1014;
+inline constexpr int kNoSerialPort = 1015;
+inline constexpr int kPortPermissionDenied = 1016;
+inline constexpr int kPortBusy = 1017;
+inline constexpr int kNoProgrammerAnswered = 1018;
+inline constexpr int kLastAddedText = kNoProgrammerAnswered;
 
 }  // namespace quorprog::text

@@ -5,7 +5,6 @@
 // the program would.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -16,6 +15,7 @@
 #include "model/factory_image.h"
 #include "description/default_description.h"
 #include "description/description_reader.h"
+#include "core_application.h"
 #include "emulator_process.h"
 #include "fakes/recording_prompter.h"
 #include "files/channel_file.h"
@@ -73,12 +73,7 @@ class CliTest : public ::testing::Test {
     // Far beyond any run's own time-outs: only a hung run meets it.
     static constexpr int kWatchdogMs = 120000;
 
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "cli_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { testing::ensureCoreApplication(); }
 
     // The emulator answers on COM1; the other names point at devices that do not exist, so no
     // command touches the machine's own ports.

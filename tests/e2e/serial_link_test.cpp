@@ -1,11 +1,11 @@
 // The programmer link over the real QSerialPort line, against quorprog-emu on a pseudo-terminal.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <memory>
 
+#include "core_application.h"
 #include "model/factory_image.h"
 #include "description/default_description.h"
 #include "description/description_reader.h"
@@ -44,12 +44,7 @@ QByteArray asQBytes(const Bytes& bytes) {
 
 class SerialLinkTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "serial_link_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { testing::ensureCoreApplication(); }
 
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());

@@ -20,6 +20,7 @@ quorprog_test(NAME commands_e2e_test
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/qt_application.cpp
         ${CMAKE_CURRENT_LIST_DIR}/commands_test_support.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/modal_dialogs.cpp
         ${CMAKE_CURRENT_LIST_DIR}/read_edit_write_test.cpp
     LIBRARIES quorprog_ui quorprog_test_fakes Qt6::Test
     QT)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QPainter>
@@ -10,22 +11,31 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <clocale>
 #include <string>
 #include <vector>
 
 #include "commands_test_support.h"
+#include "description/default_description.h"
 #include "fakes/recording_prompter.h"
+#include "files/channel_file.h"
 #include "files/channel_file_table.h"
 #include "files/frequency_sheet_layout.h"
+#include "model/factory_image.h"
+#include "modal_dialogs.h"
 #include "seams/clock.h"
+#include "seams/log.h"
+#include "seams/progress_view.h"
+#include "session/device_session.h"
 #include "ui/files/import_dialog.h"
 #include "ui/files/print_sheet.h"
 
 namespace quorprog {
 namespace {
 
+using testing::chooseFileInNextDialog;
 using testing::RecordingPrompter;
 
 const char* const kToneNames[] = {"none", "91.5 Hz", "94.8 Hz", "97.4 Hz"};
@@ -61,6 +71,12 @@ std::string run(const QString& program, const QStringList& arguments) {
     return process.readAllStandardOutput().toStdString();
 }
 
+int pdfPages(const QString& pdf) {
+    static const QRegularExpression pages(R"(Pages:\s+(\d+))");
+    const auto match = pages.match(QString::fromStdString(run("pdfinfo", {pdf})));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
 // Prints sheets to PDF and reads them back with the poppler tools. The files stay in the build
 // folder, so the last run's sheets can be looked at.
 class FrequencySheetTest : public ::testing::Test {
@@ -81,11 +97,6 @@ class FrequencySheetTest : public ::testing::Test {
         return path;
     }
 
-    int pageCount(const QString& pdf) {
-        static const QRegularExpression pages(R"(Pages:\s+(\d+))");
-        const auto match = pages.match(QString::fromStdString(run("pdfinfo", {pdf})));
-        return match.hasMatch() ? match.captured(1).toInt() : -1;
-    }
     std::string pageText(const QString& pdf, int page) {
         const QString number = QString::number(page);
         return run("pdftotext", {"-layout", "-f", number, "-l", number, pdf, "-"});
@@ -123,7 +134,7 @@ class SheetPagingTest : public FrequencySheetTest,
 TEST_P(SheetPagingTest, TwoGroupsShareAPage) {
     const QString pdf = printToPdf(planWithGroups(std::vector<uint32_t>(GetParam().groups, 16)),
                                    QString("groups_%1").arg(GetParam().groups));
-    ASSERT_EQ(pageCount(pdf), GetParam().pages);
+    ASSERT_EQ(pdfPages(pdf), GetParam().pages);
     const std::string today = "06.12.2026";  // with the clock's separator
     for (int page = 1; page <= GetParam().pages; ++page) {
         const std::string text = pageText(pdf, page);
@@ -196,7 +207,7 @@ TEST_F(FrequencySheetTest, LongGroupsStayBelowTheTitleWithEveryChannel) {
 
 TEST_F(FrequencySheetTest, GroupNumbersAreHexadecimal) {
     const QString pdf = printToPdf(planWithGroups(std::vector<uint32_t>(11, 4)), "groups_11");
-    ASSERT_EQ(pageCount(pdf), 6);
+    ASSERT_EQ(pdfPages(pdf), 6);
     EXPECT_TRUE(contains(pageText(pdf, 5), "Group 9: Receiver"));
     EXPECT_TRUE(contains(pageText(pdf, 6), "Group A: Transmitter"));
 }
@@ -278,30 +289,109 @@ TEST(PrintFrequencySheetTest, RefusesBeforeADeviceWasRead) {
     const LocalTexts texts;
     const FixedClock clock{CalendarDate{2026, 12, 6}};
     const MemoryImage noImage;
-    printFrequencySheet(nullptr, noImage, planWithGroups({16}), texts, prompter, clock);
+    printFrequencySheet(nullptr, noImage, planWithGroups({16}), texts, prompter, clock, true);
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text,
               "Please connect you wireless device and read data before to do this action!");
     EXPECT_EQ(prompter.messages[0].caption, "WARNING");
 }
 
-TEST(PrintFrequencySheetTest, AsksForThePrinterWithEveryOptionOff) {
+TEST(PrintFrequencySheetTest, WithAPrinterTheDialogAlsoOffersAPdfFile) {
     RecordingPrompter prompter;
     const LocalTexts texts;
     const FixedClock clock{CalendarDate{2026, 12, 6}};
     MemoryImage image;
     image.reset();
-    bool asked = false;
+    QStringList printers;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
-        asked = true;
-        EXPECT_EQ(dialog->options(), QAbstractPrintDialog::PrintDialogOptions());
+        EXPECT_EQ(dialog->options(), QAbstractPrintDialog::PrintToFile);
+        for (const QComboBox* list : dialog->findChildren<QComboBox*>()) {
+            for (int i = 0; i < list->count(); ++i) printers << list->itemText(i);
+        }
         dialog->reject();
     });
-    printFrequencySheet(nullptr, image, planWithGroups({16}), texts, prompter, clock);
-    EXPECT_TRUE(asked);
+    printFrequencySheet(nullptr, image, planWithGroups({16}), texts, prompter, clock, true);
+    EXPECT_TRUE(printers.contains("Print to File (PDF)")) << printers.join(", ").toStdString();
     EXPECT_TRUE(prompter.messages.empty());
+}
+
+// Everything in a PDF file but the date, page by page.
+std::string sheetTextWithoutDate(const QString& pdf) {
+    static const QRegularExpression date(R"(\d\d\D\d\d\D\d{4})");
+    return QString::fromStdString(run("pdftotext", {"-layout", pdf, "-"}))
+        .replace(date, "DATE")
+        .toStdString();
+}
+
+// quorprog-cli sheet as a technician without a display runs it.
+void printWithTheTool(const QStringList& arguments, const QString& configFolder) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(name);
+    }
+    environment.insert("XDG_CONFIG_HOME", configFolder);
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    tool.start(QUORPROG_BINARY_DIR "/bin/quorprog-cli", QStringList{"sheet"} + arguments);
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+}
+
+// Without a printer the print command asks for a PDF file and prints the sheet into it; the tool
+// prints the same pages from the device's raw image and from a channel file saved from it.
+TEST(PrintFrequencySheetTest, WithoutAPrinterTheSheetGoesIntoAPdfFileAsTheToolPrintsIt) {
+    QTemporaryDir folder;
+    const DescriptionReader description = DescriptionReader::fromText(defaultDescriptionText());
+    const Bytes device = buildFactoryImage(description, "dual group system");
+    RecordingPrompter prompter;
+    NullProgressView progress;
+    NullLog log;
+    const LocalTexts texts;
+    const SystemClock clock;
+    DeviceSession session(description, {prompter, progress, log, clock, texts});
+    ASSERT_EQ(session.load(device), Detection::Identified);
+    prompter.messages.clear();
+
+    QString title;
+    chooseFileInNextDialog(folder.filePath("window"), &title);  // the dialog adds ".pdf"
+    printFrequencySheet(nullptr, session.image(), session.table(), texts, prompter, clock, false);
+    EXPECT_EQ(title, "No printer found: save the frequency sheet as a PDF file");
+    EXPECT_TRUE(prompter.messages.empty());
+    const QString window = folder.filePath("window.pdf");
+    const std::string windowText = sheetTextWithoutDate(window);
+    EXPECT_TRUE(contains(windowText, "Frequency allocation sheet")) << windowText;
+    EXPECT_TRUE(contains(windowText, "Group 1: Receiver")) << windowText;
+
+    QFile image(folder.filePath("device.bin"));
+    ASSERT_TRUE(image.open(QIODevice::WriteOnly));
+    image.write(reinterpret_cast<const char*>(device.data()), static_cast<qint64>(device.size()));
+    image.close();
+    QFile plan(folder.filePath("plan.qvm"));
+    ASSERT_TRUE(plan.open(QIODevice::WriteOnly));
+    const Bytes planBytes = serializeChannelFile(channelFileFromTable(session.table(), 0));
+    plan.write(reinterpret_cast<const char*>(planBytes.data()),
+               static_cast<qint64>(planBytes.size()));
+    plan.close();
+
+    for (const char* source : {"device.bin", "plan.qvm"}) {
+        const QString pdf = folder.filePath(QString(source) + ".pdf");
+        printWithTheTool({folder.filePath(source), "-o", pdf}, folder.path());
+        EXPECT_EQ(pdfPages(pdf), pdfPages(window)) << source;
+        EXPECT_EQ(sheetTextWithoutDate(pdf), windowText) << source;
+    }
+}
+
+TEST(PrintFrequencySheetTest, APdfThatCannotBeWrittenIsAFailure) {
+    QTemporaryDir folder;
+    QFile file(folder.filePath("file"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const LocalTexts texts;
+    const ChannelTable table = planWithGroups({4});
+    const FrequencySheet sheet(table, texts, "06/12/2026", frequencySheetLogo());
+    EXPECT_FALSE(sheet.printToPdf(folder.filePath("file/sheet.pdf")));
+    EXPECT_TRUE(sheet.printToPdf(folder.filePath("sheet.pdf")));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -35,7 +36,7 @@ class ProgrammerSelectionTest : public ::testing::Test {
     ProgrammerSelectionTest()
         : controls(createMainWindowControls(&form)),
           link(line, log, prompter, progress),
-          selection(&form, controls, link, prompter, texts) {}
+          selection(&form, controls, link, prompter, texts, [this] { return portChecks; }) {}
 
     std::string warningText() const { return texts.LocalText(text::kBatteryLow); }
 
@@ -47,6 +48,7 @@ class ProgrammerSelectionTest : public ::testing::Test {
     RecordingPrompter prompter;
     LocalTexts texts;
     ProgrammerLink link;
+    std::vector<ComPortCheck> portChecks;
     ProgrammerSelection selection;
 };
 
@@ -95,6 +97,24 @@ TEST_F(ProgrammerSelectionTest, WithoutProgrammersTheListStaysEmptyAndNothingIsS
     EXPECT_EQ(controls.listProgrammers->currentIndex(), -1);
     EXPECT_EQ(controls.cgBattery->value(), 3);
     EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(ProgrammerSelectionTest, AnEmptySearchSaysWhyUntilAProgrammerIsFound) {
+    portChecks = {{"COM1", {"/dev/ttyUSB0", PortSource::SystemList}, PortAccess::PermissionDenied}};
+    texts.setCurrentLanguage(1);
+    selection.search();
+    ASSERT_EQ(controls.listProgrammers->count(), 0);
+    const QString denied =
+        "/dev/ttyUSB0: permesso negato — aggiungi il tuo utente al gruppo dialout "
+        "e accedi di nuovo";
+    EXPECT_EQ(controls.labelHelp->text(), denied);
+    EXPECT_EQ(controls.listProgrammers->toolTip(), denied);
+
+    line.port("COM1", programmerAnswering("BATTERY=7"));
+    selection.search();
+    ASSERT_EQ(controls.listProgrammers->count(), 1);
+    EXPECT_EQ(controls.labelHelp->text(), "");
+    EXPECT_EQ(controls.listProgrammers->toolTip(), "");
 }
 
 TEST_F(ProgrammerSelectionTest, AProgrammerThatNoLongerOpensShowsAnEmptyBatteryWithTheWarning) {

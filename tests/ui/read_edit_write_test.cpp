@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -29,13 +28,17 @@
 #include "images/backup_store.h"
 #include "images/image_changes.h"
 #include "model/factory_image.h"
+#include "modal_dialogs.h"
 #include "seams/clock.h"
 #include "text/text_ids.h"
 
 namespace quorprog {
 namespace {
 
+using testing::chooseFileInNextDialog;
+using testing::closeDialogLeftOpenAfter;
 using testing::RecordingPrompter;
+using testing::whenModalDialogOpens;
 
 constexpr int kWaitMs = 20000;
 constexpr char kModelMap[] = "DEFAULTMAP2PART";
@@ -219,32 +222,6 @@ TEST_F(ReadEditWrite, AnEditedFrequencyReachesTheDeviceWithTheDateAndNothingElse
     }
 }
 
-// Runs `act` on the next modal dialog once it is up (the dialogs block in their own loops).
-// Gives up after about kWaitMs.
-void whenModalDialogOpens(std::function<void(QWidget&)> act, int attempts = kWaitMs / 50) {
-    QTimer::singleShot(50, [act = std::move(act), attempts] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (dialog) {
-            act(*dialog);
-        } else if (attempts > 0) {
-            whenModalDialogOpens(act, attempts - 1);
-        } else {
-            ADD_FAILURE() << "no dialog opened";
-        }
-    });
-}
-
-// A dialog still open after `ms` fails the test and is closed, so that the test ends. The watch
-// ends with `owner` (the test's window).
-void closeDialogLeftOpenAfter(int ms, QObject* owner) {
-    QTimer::singleShot(ms, owner, [] {
-        if (QWidget* stuck = QApplication::activeModalWidget()) {
-            ADD_FAILURE() << "left open: " << stuck->windowTitle().toStdString();
-            stuck->close();
-        }
-    });
-}
-
 TEST_F(ReadEditWrite, CtrlSInTheGridOpensTheServiceModeOnTheGroupShown) {
     readDevice();
     controls().spinGroup->setValue(1);
@@ -269,19 +246,6 @@ TEST_F(ReadEditWrite, CtrlSInTheGridOpensTheServiceModeOnTheGroupShown) {
     EXPECT_EQ(dataTitle, "SERVICE DATA");
     EXPECT_EQ(controls().labelStepValue->text(), "5.000 kHz");
     EXPECT_EQ(controls().spinGroup->value(), 1);
-}
-
-// Answers the next file dialog with `path`.
-void chooseFileInNextDialog(const QString& path) {
-    whenModalDialogOpens([path](QWidget& dialog) {
-        auto& files = static_cast<QFileDialog&>(dialog);
-        files.setDirectory(QFileInfo(path).absolutePath());
-        // What the user types into the name field.
-        if (auto* name = files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
-            name->setText(QFileInfo(path).fileName());
-        }
-        QMetaObject::invokeMethod(&files, "accept");
-    });
 }
 
 TEST_F(ReadEditWrite, AChannelFileSavedFromTheDeviceOpensStraightBackIntoTheGroupShown) {

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the program's bitmaps into resources/artwork/ (run it after changing the look).
+"""Draws the program's bitmaps into resources/artwork/ and its desktop icon into packaging/icons/
+(run it after changing the look).
 
 One palette around the skin colour: string 0 holds FBD591 in the platform's 0x00BBGGRR order,
 that is sky blue 91D5FB. A blue frame, light buttons whose dark captions the program draws in at
@@ -163,24 +164,39 @@ def caption_button(width, glyph, top, bottom, border):
 
 # Logo -------------------------------------------------------------------------------------------
 
+def emblem(x0, y0, s):
+    """The microphone emblem of the maker's mark, 52 units square from (2, 5) at scale `s`, as
+    drawing steps (kind, geometry, paint) that both the bitmaps and the SVG icon are made from."""
+    mic_x, mic_y = x0 + 28 * s, y0 + 25 * s
+    stand = arc_points(mic_x, mic_y - s, 10 * s, 11 * s, 200, 340, 20)
+    steps = [
+        ("rect", (x0 + 2 * s, y0 + 5 * s, x0 + 54 * s, y0 + 57 * s, 11 * s),
+         ("gradient", y0 + 5 * s, y0 + 57 * s, hex_colour("4AB4F3"), DEEP_BLUE)),
+        ("rect", (x0 + 3.5 * s, y0 + 6.5 * s, x0 + 52.5 * s, y0 + 30 * s, 10 * s),
+         hex_colour("FFFFFF", 0.18)),
+        ("rect", (mic_x - 6 * s, mic_y - 14 * s, mic_x + 6 * s, mic_y + 5 * s, 6 * s), WHITE),
+        ("strokes", ([stand, [(mic_x, mic_y + 10 * s), (mic_x, mic_y + 18 * s)],
+                      [(mic_x - 7 * s, mic_y + 18 * s), (mic_x + 7 * s, mic_y + 18 * s)]], 2.6 * s),
+         WHITE),
+    ]
+    for radius in (17, 22):
+        for start, end in ((35, -35), (145, 215)):
+            wave = arc_points(mic_x, mic_y - 5 * s, radius * s * 0.6, radius * s * 0.6, start, end, 12)
+            steps.append(("strokes", ([wave], 1.8 * s), hex_colour("DCF4FF", 0.85)))
+    return steps
+
+
+def paint_steps(canvas, steps):
+    for kind, geometry, paint in steps:
+        shape = rounded_rect(*geometry) if kind == "rect" else strokes(*geometry)
+        canvas.fill(shape, vertical_gradient(*paint[1:]) if paint[0] == "gradient" else paint)
+
+
 def draw_logo(canvas, left, top, scale):
     """The maker's mark: a microphone emblem, the name and the line under it (62 units high)."""
     s = lambda v: v * scale  # noqa: E731
     x0, y0 = left, top
-    canvas.fill(rounded_rect(x0 + s(2), y0 + s(5), x0 + s(54), y0 + s(57), s(11)),
-                vertical_gradient(y0 + s(5), y0 + s(57), hex_colour("4AB4F3"), DEEP_BLUE))
-    canvas.fill(rounded_rect(x0 + s(3.5), y0 + s(6.5), x0 + s(52.5), y0 + s(30), s(10)),
-                hex_colour("FFFFFF", 0.18))
-    mic_x, mic_y = x0 + s(28), y0 + s(25)
-    canvas.fill(rounded_rect(mic_x - s(6), mic_y - s(14), mic_x + s(6), mic_y + s(5), s(6)), WHITE)
-    stand = arc_points(mic_x, mic_y - s(1), s(10), s(11), 200, 340, 20)
-    canvas.fill(strokes([stand, [(mic_x, mic_y + s(10)), (mic_x, mic_y + s(18))],
-                         [(mic_x - s(7), mic_y + s(18)), (mic_x + s(7), mic_y + s(18))]], s(2.6)),
-                WHITE)
-    for radius in (17, 22):
-        for start, end in ((35, -35), (145, 215)):
-            wave = arc_points(mic_x, mic_y - s(5), s(radius) * 0.6, s(radius) * 0.6, start, end, 12)
-            canvas.fill(strokes([wave], s(1.8)), hex_colour("DCF4FF", 0.85))
+    paint_steps(canvas, emblem(x0, y0, scale))
 
     name, cap, spacing = "QUORVEL", s(29), s(7.5)
     lines, _ = text_polylines(name, x0 + s(68), y0 + s(7), cap, spacing)
@@ -206,6 +222,58 @@ def printed_logo():
     return canvas
 
 
+# Program icon -----------------------------------------------------------------------------------
+
+ICON_UNITS = 56  # the emblem's 52 units with a margin of 2 all round
+
+
+def app_icon(size):
+    """The program's icon for the desktop: the emblem alone, `size` pixels square."""
+    canvas = Canvas(size, size)
+    scale = size / ICON_UNITS
+    paint_steps(canvas, emblem(0, -3 * scale, scale))
+    return canvas
+
+
+def svg_rgb(colour):
+    return "#%02x%02x%02x" % tuple(round(c) for c in colour[:3])
+
+
+def svg_number(value):
+    return ("%.2f" % value).rstrip("0").rstrip(".")
+
+
+def svg_icon():
+    """The same icon as an SVG, drawn from the same steps."""
+    defs, body = [], []
+    for kind, geometry, paint in emblem(0, -3, 1):
+        if paint[0] == "gradient":
+            _, top, bottom, top_colour, bottom_colour = paint
+            defs.append('<linearGradient id="face" gradientUnits="userSpaceOnUse" x1="0" y1="%s" '
+                        'x2="0" y2="%s"><stop offset="0" stop-color="%s"/><stop offset="1" '
+                        'stop-color="%s"/></linearGradient>'
+                        % (svg_number(top), svg_number(bottom), svg_rgb(top_colour),
+                           svg_rgb(bottom_colour)))
+            colour, opacity = "url(#face)", 1.0
+        else:
+            colour, opacity = svg_rgb(paint), paint[3]
+        if kind == "rect":
+            x0, y0, x1, y1, radius = (svg_number(v) for v in (*geometry[:2], geometry[2] - geometry[0],
+                                                             geometry[3] - geometry[1], geometry[4]))
+            body.append('<rect x="%s" y="%s" width="%s" height="%s" rx="%s" fill="%s" '
+                        'fill-opacity="%s"/>' % (x0, y0, x1, y1, radius, colour, svg_number(opacity)))
+        else:
+            lines, width = geometry
+            for line in lines:
+                points = " ".join("%s,%s" % (svg_number(x), svg_number(y)) for x, y in line)
+                body.append('<polyline points="%s" fill="none" stroke="%s" stroke-opacity="%s" '
+                            'stroke-width="%s" stroke-linecap="round" stroke-linejoin="round"/>'
+                            % (points, colour, svg_number(opacity), svg_number(width)))
+    return ('<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" '
+            'viewBox="0 0 %d %d">\n<defs>%s</defs>\n%s\n</svg>\n'
+            % (ICON_UNITS, ICON_UNITS, "".join(defs), "\n".join(body)))
+
+
 def artwork():
     pieces = skin_pieces()
     pieces.update({
@@ -226,12 +294,19 @@ def artwork():
 
 
 def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
-        os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources", "artwork")
+    root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(root, "resources", "artwork")
+    icons = sys.argv[2] if len(sys.argv) > 2 else os.path.join(root, "packaging", "icons")
     os.makedirs(out, exist_ok=True)
     for name, canvas in artwork().items():
         canvas.save(os.path.join(out, name + ".png"))
         print(name, canvas.width, "x", canvas.height)
+    os.makedirs(icons, exist_ok=True)
+    for size in (48, 256):
+        app_icon(size).save(os.path.join(icons, "quorprog-%d.png" % size))
+        print("icon", size, "x", size)
+    with open(os.path.join(icons, "quorprog.svg"), "w", encoding="ascii") as svg:
+        svg.write(svg_icon())
 
 
 if __name__ == "__main__":

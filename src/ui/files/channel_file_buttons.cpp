@@ -1,13 +1,13 @@
 #include "ui/files/channel_file_buttons.h"
 
 #include <QFile>
-#include <QFileDialog>
 #include <ctime>
 #include <filesystem>
 
 #include "description/memory_image.h"
 #include "files/channel_file_commands.h"
 #include "text/local_texts.h"
+#include "ui/files/file_name_dialog.h"
 #include "ui/files/import_dialog.h"
 #include "session/group_encoding.h"
 
@@ -25,30 +25,19 @@ std::filesystem::path localPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-// The file name the user picks, or the empty text when the dialog is cancelled. Upper- and
-// lower-case extensions are both listed: a file system may tell them apart. `moreFilters` follow
-// the channel files' filter.
-QString chooseFile(QWidget* window, QFileDialog::AcceptMode mode, const QString& extension,
-                   const QStringList& moreFilters = {}) {
-    QFileDialog dialog(window);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
-                                                       : QFileDialog::ExistingFile);
-    // An existing file is replaced without a question.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setDefaultSuffix(extension);
-    // The filter lists the files; a pattern such as "*.QVM" in the name box would be taken by
-    // Qt as a literal file name, so the box starts empty.
-    dialog.setNameFilters(QStringList{"Quorvel Programmer Files (*.qvm *.QVM)"} + moreFilters);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+// Upper- and lower-case extensions are both listed: a file system may tell them apart.
+// `moreFilters` follow the channel files' filter.
+QString chooseChannelFile(QWidget* window, QFileDialog::AcceptMode mode, const QString& extension,
+                          const QStringList& moreFilters = {}) {
+    return chooseFileName(window, mode, extension,
+                          QStringList{"Quorvel Programmer Files (*.qvm *.QVM)"} + moreFilters);
 }
 
 }  // namespace
 
 void imgSaveClick(ChannelFileButtonContext& context) {
     if (!deviceWasRead(context)) return;
-    const QString path = chooseFile(context.window, QFileDialog::AcceptSave, "QVM");
+    const QString path = chooseChannelFile(context.window, QFileDialog::AcceptSave, "QVM");
     if (!path.isEmpty()) saveChannelFileAs(context, path);
 }
 
@@ -59,7 +48,8 @@ void imgOpenClick(ChannelFileButtonContext& context) {
         imageFilter << QString::fromStdString(context.texts.LocalText(text::kDeviceImages)) +
                            " (*.bin *.BIN)";
     }
-    const QString path = chooseFile(context.window, QFileDialog::AcceptOpen, "qvm", imageFilter);
+    const QString path =
+        chooseChannelFile(context.window, QFileDialog::AcceptOpen, "qvm", imageFilter);
     if (path.isEmpty()) return;
     if (context.openDeviceImage && path.endsWith(".bin", Qt::CaseInsensitive)) {
         context.openDeviceImage(localPath(path));

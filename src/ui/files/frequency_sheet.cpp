@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "channels/date_stamp.h"
 #include "files/frequency_sheet_layout.h"
 #include "text/text_ids.h"
 #include "ui/artwork/artwork.h"
@@ -184,26 +185,40 @@ int FrequencySheet::pageCount() const {
 void FrequencySheet::paintPage(QPainter& painter, int width, int height, int page) const {
     const SheetUnits units = sheetUnits(width, height);
     PageCanvas canvas(painter, units);
-    paintHeaderAndFooter(canvas, units,
-                         QString::fromStdString(texts_.LocalText(text::kFrequencySheetTitle)),
-                         date_, logo_);
+    const QString title = title_.isEmpty()
+                              ? QString::fromStdString(texts_.LocalText(text::kFrequencySheetTitle))
+                              : title_;
+    paintHeaderAndFooter(canvas, units, title, date_, logo_);
     const uint32_t first = 2 * static_cast<uint32_t>(page);
     for (uint32_t r = first; r < std::min(first + 2, groupCount()); ++r) {
         paintGroupBox(canvas, units, table_, texts_, r);
     }
 }
 
-void FrequencySheet::print(QPrinter& printer) const {
+bool FrequencySheet::print(QPrinter& printer) const {
     printer.setDocName(kJobTitle);
     QPainter painter(&printer);
+    if (!painter.isActive()) return false;
     for (int page = 0; page < pageCount(); ++page) {
         if (page > 0) printer.newPage();
         paintPage(painter, printer.width(), printer.height(), page);
     }
+    return painter.end();
+}
+
+bool FrequencySheet::printToPdf(const QString& path) const {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    return print(printer);
 }
 
 QImage frequencySheetLogo() {
     return artwork("PRN_LOGO");
+}
+
+QString frequencySheetDate(const Clock& clock) {
+    return QString::fromStdString(FormatDate("dd/mm/yyyy", clock.today(), clock.dateSeparator()));
 }
 
 }  // namespace quorprog

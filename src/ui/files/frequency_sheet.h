@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "channels/channel_table.h"
+#include "seams/clock.h"
 #include "text/local_texts.h"
 
 class QPainter;
@@ -24,13 +25,20 @@ class FrequencySheet {
     // empty).
     FrequencySheet(const ChannelTable& table, const LocalTexts& texts, QString date, QImage logo);
 
+    // The heading of every page; empty (the default) prints the language's sheet title.
+    void setTitle(QString title) { title_ = std::move(title); }
+
     int pageCount() const;
 
     // Paints page `page` (from 0) onto a device whose page is width × height pixels.
     void paintPage(QPainter& painter, int width, int height, int page) const;
 
-    // The whole print job: title, every page, end of the document.
-    void print(QPrinter& printer) const;
+    // The whole print job: title, every page, end of the document. False when the printer
+    // could not be started (a PDF file that cannot be written).
+    bool print(QPrinter& printer) const;
+    // The same job into a PDF file at `path`, on the page size of the user's locale. The window
+    // without a printer and the command-line tool both print through here.
+    bool printToPdf(const QString& path) const;
 
   private:
     // Groups that the table both counts and holds.
@@ -40,9 +48,13 @@ class FrequencySheet {
     const LocalTexts& texts_;
     const QString date_;
     const QImage logo_;
+    QString title_;
 };
 
 // The logo printed in the sheet header.
 QImage frequencySheetLogo();
+
+// Today's date as the sheet prints it: "dd/mm/yyyy" with the system's date separator.
+QString frequencySheetDate(const Clock& clock);
 
 }  // namespace quorprog

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include "channels/channel_table.h"
 #include "description/memory_image.h"
 #include "seams/clock.h"
@@ -14,11 +12,13 @@ namespace quorprog {
 
 // The print command (the main window's imgPrintClick): refuses with a warning until a device has
 // been read, then lets the user choose a printer and prints the frequency sheet of the table as it
-// is, dated today.
+// is, dated today. Without a printer (`printerAvailable` false) it asks for a PDF file name
+// instead and prints the sheet into that file.
 void printFrequencySheet(QWidget* parent, const MemoryImage& image, const ChannelTable& table,
-                         const LocalTexts& texts, Prompter& prompter, const Clock& clock);
+                         const LocalTexts& texts, Prompter& prompter, const Clock& clock,
+                         bool printerAvailable);
 
-// Today's date as the sheet prints it: "dd/mm/yyyy" with the system's date separator.
-QString frequencySheetDate(const Clock& clock);
+// Whether the system has a printer to print on.
+bool systemHasPrinter();
 
 }  // namespace quorprog

@@ -4,7 +4,6 @@
 #include <QStandardPaths>
 
 #include "description/description_reader.h"
-#include "programmer/port_resolution.h"
 
 namespace quorprog {
 
@@ -39,11 +38,15 @@ std::filesystem::path defaultBackupFolder() {
 }
 
 std::string deviceForPort(const std::string& name, const std::filesystem::path& settingsFile) {
+    return resolveComPort(name, settingsFile).device;
+}
+
+ResolvedPort resolveComPort(const std::string& name, const std::filesystem::path& settingsFile) {
     // Read at every open, so a mapping edited while the program runs counts at the next scan.
     const std::string mapped = DescriptionReader::fromFile(settingsFile).readText("PORTS", name);
     // The system's port list is asked only when the settings name no device.
-    return resolvePortDevice(
-        name, mapped, mapped.empty() ? availablePorts() : std::vector<AvailablePort>{}, kWindows);
+    return resolvePort(name, mapped,
+                       mapped.empty() ? availablePorts() : std::vector<AvailablePort>{}, kWindows);
 }
 
 }  // namespace quorprog

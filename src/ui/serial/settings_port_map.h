@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+#include "programmer/port_resolution.h"
+
 namespace quorprog {
 
 // quorprog.ini in the per-user configuration folder; its [PORTS] section maps COM names to
@@ -16,5 +18,7 @@ std::filesystem::path defaultBackupFolder();
 // The device to open for a COM name: the [PORTS] entry of `settingsFile`, else the platform's
 // rule over the ports the system lists. Empty when there is none.
 std::string deviceForPort(const std::string& name, const std::filesystem::path& settingsFile);
+// The same device with the way it was found.
+ResolvedPort resolveComPort(const std::string& name, const std::filesystem::path& settingsFile);
 
 }  // namespace quorprog

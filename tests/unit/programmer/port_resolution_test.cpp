@@ -17,28 +17,31 @@ TEST(PortResolution, ComNamesResolveInOrder) {
         const char* mapped;
         bool windows;
         const char* device;
+        PortSource source;
     };
     const Case cases[] = {
-        {"COM1", "", false, "/dev/ttyACM0"},
-        {"COM2", "", false, "/dev/ttyUSB0"},
-        {"COM3", "", false, "/dev/ttyUSB1"},
-        {"COM4", "", false, "/dev/ttyS2"},
-        {"COM5", "", false, "/dev/ttyS10"},
-        {"COM6", "", false, ""},
-        {"com2", "", false, "/dev/ttyUSB0"},
-        {"COM3", "/tmp/emu/COM3", false, "/tmp/emu/COM3"},
-        {"COM3", "", true, "COM3"},
-        {"COM3", "\\\\.\\COM12", true, "\\\\.\\COM12"},
-        {"/dev/pts/4", "", false, "/dev/pts/4"},
-        {"COM0", "", false, "COM0"},
+        {"COM1", "", false, "/dev/ttyACM0", PortSource::SystemList},
+        {"COM2", "", false, "/dev/ttyUSB0", PortSource::SystemList},
+        {"COM3", "", false, "/dev/ttyUSB1", PortSource::SystemList},
+        {"COM4", "", false, "/dev/ttyS2", PortSource::SystemList},
+        {"COM5", "", false, "/dev/ttyS10", PortSource::SystemList},
+        {"COM6", "", false, "", PortSource::None},
+        {"com2", "", false, "/dev/ttyUSB0", PortSource::SystemList},
+        {"COM3", "/tmp/emu/COM3", false, "/tmp/emu/COM3", PortSource::Settings},
+        {"COM3", "", true, "COM3", PortSource::Name},
+        {"COM3", "\\\\.\\COM12", true, "\\\\.\\COM12", PortSource::Settings},
+        {"/dev/pts/4", "", false, "/dev/pts/4", PortSource::Name},
+        {"COM0", "", false, "COM0", PortSource::Name},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(resolvePortDevice(c.name, c.mapped, kPorts, c.windows), c.device) << c.name;
+        const ResolvedPort resolved = resolvePort(c.name, c.mapped, kPorts, c.windows);
+        EXPECT_EQ(resolved.device, c.device) << c.name;
+        EXPECT_EQ(resolved.source, c.source) << c.name;
     }
 }
 
 TEST(PortResolution, NoPortsListedMeansNoDevice) {
-    EXPECT_EQ(resolvePortDevice("COM1", "", {}, false), "");
+    EXPECT_EQ(resolvePort("COM1", "", {}, false).device, "");
 }
 
 TEST(PortResolution, ComPortNumbers) {

@@ -41,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{text::kChannelStep, 0, "Channel Step"},
         TextCase{text::kChannelStep, 1, "Canalizzazione"},
         // The added texts: English from 1000, Italian 1000 further.
-        TextCase{text::kChangeChannel, 0, "channel"}, TextCase{text::kChangeChannel, 1, "canale"},
+        TextCase{text::kChangeChannel, 0, "channel"}, TextCase{text::kPdfFiles, 1, "File PDF"},
+        TextCase{text::kChangeChannel, 1, "canale"},
         TextCase{text::kChangeChannel, 2, ""}, TextCase{text::kChangeChannel + 1000, 0, ""},
         // No third language, and nothing outside the 48 texts of a language.
         TextCase{text::kOpenFile, 2, ""}, TextCase{text::kOpenFile, -3, ""}, TextCase{49, 0, ""},
@@ -58,6 +59,11 @@ TEST(StringTable, HoldsBothLanguagesCompleteAndNothingElse) {
         EXPECT_FALSE(table.string(50 + index).empty()) << "English text " << index;
         EXPECT_FALSE(table.string(100 + index).empty()) << "Italian text " << index;
         EXPECT_NE(table.string(50 + index), table.string(100 + index)) << "text " << index;
+    }
+    for (int id = StringTable::kFirstAddedTextId; id <= text::kLastAddedText; ++id) {
+        EXPECT_FALSE(table.localText(id, 0).empty()) << "added English text " << id;
+        EXPECT_FALSE(table.localText(id, 1).empty()) << "added Italian text " << id;
+        EXPECT_NE(table.localText(id, 0), table.localText(id, 1)) << "added text " << id;
     }
     for (int id : {2, 25, 49, 98, 99, 148, 150}) EXPECT_TRUE(table.string(id).empty()) << id;
     EXPECT_EQ(table.string(StringTable::kSkinColourId), "FBD591");

@@ -1,0 +1,61 @@
+#include <QFile>
+#include <optional>
+
+#include "commands.h"
+#include "files/channel_file.h"
+#include "files/channel_file_table.h"
+#include "files/file_bytes.h"
+#include "ui/files/frequency_sheet.h"
+#include "image_identification.h"
+#include "report.h"
+
+namespace quorprog::cli {
+
+namespace {
+
+// --language: "en" or "it"; without it the language of quorprog.ini.
+std::optional<int> sheetLanguage(const std::string& code) {
+    if (code.empty()) return std::nullopt;
+    if (code == "en") return 0;
+    if (code == "it") return 1;
+    throw UsageError("--language takes en or it, not " + code);
+}
+
+int printSheet(const ChannelTable& table, CliEnvironment& environment, const std::string& title,
+               const std::string& output) {
+    FrequencySheet sheet(table, environment.texts(), frequencySheetDate(environment.clock()),
+                         frequencySheetLogo());
+    sheet.setTitle(QString::fromStdString(title));
+    if (!sheet.printToPdf(QFile::decodeName(output.c_str()))) return fail("cannot write " + output);
+    return kSuccess;
+}
+
+}  // namespace
+
+int runSheet(CliEnvironment& environment, CommandArguments& arguments) {
+    const std::string output = arguments.option("-o");
+    const std::string title = arguments.option("--title");
+    const std::optional<int> language = sheetLanguage(arguments.option("--language"));
+    const std::string source = arguments.operand("SOURCE");
+    arguments.finish();
+    if (output.empty()) throw UsageError("sheet needs -o FILE.pdf");
+    if (language) environment.setLanguage(*language);
+
+    const auto bytes = readFileBytes(source);
+    if (!bytes) return fail("cannot read " + source);
+    const ChannelFileParse parsed = parseChannelFile(*bytes);
+    if (parsed.error == ChannelFileError::Truncated) return failTruncatedChannelFile(source);
+    if (parsed.ok()) {
+        const auto table =
+            tableFromChannelFile(parsed.file, environment.description(), environment.prompter());
+        if (!table) return fail(source + " holds more groups or channels than a device may");
+        return printSheet(*table, environment, title, output);
+    }
+    // Not a channel file: a raw image of a device.
+    DeviceSession session(environment.description(), environment.sessionServices());
+    const int status = identifyImageFile(source, session);
+    if (status != kSuccess) return status;
+    return printSheet(session.table(), environment, title, output);
+}
+
+}  // namespace quorprog::cli
