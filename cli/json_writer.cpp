@@ -1,5 +1,6 @@
 #include "json_writer.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -96,9 +97,12 @@ JsonWriter& JsonWriter::value(std::string_view key, double number) {
         text_ += "null";
         return *this;
     }
+    // As "%.15g" but always with a dot: printf follows the locale, which Qt sets from the
+    // environment, and JSON has one decimal separator only.
     char digits[32];
-    std::snprintf(digits, sizeof digits, "%.15g", number);
-    text_ += digits;
+    const auto written =
+        std::to_chars(digits, digits + sizeof digits, number, std::chars_format::general, 15);
+    text_.append(digits, written.ptr);
     return *this;
 }
 
