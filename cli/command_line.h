@@ -11,6 +11,9 @@ enum ExitStatus : int {
     kSuccess = 0,
     kFailed = 1,      // the device, a file or the identification failed
     kUsageError = 2,  // the command line is wrong
+    // check found conflicts, or coordinate found fewer compatible channels than asked for: the
+    // command worked, and its answer is no
+    kConflictsFound = 3,
 };
 
 // A wrong command line; the message says what is wrong.
@@ -47,6 +50,8 @@ class CommandArguments {
 
     // The value after `name` (also given as name=value), or `fallback` when absent.
     std::string option(const std::string& name, const std::string& fallback = {});
+    // Every value of an option that may be given more than once, in command-line order.
+    std::vector<std::string> options(const std::string& name);
     bool has(const std::string& name) const;
     bool flag(const std::string& name);
     // A positive whole number option.

@@ -13,5 +13,9 @@ int runShow(CliEnvironment& environment, CommandArguments& arguments);
 int runProgram(CliEnvironment& environment, CommandArguments& arguments);
 int runMap(CliEnvironment& environment, CommandArguments& arguments);
 int runQvm(CliEnvironment& environment, CommandArguments& arguments);
+int runCheck(CliEnvironment& environment, CommandArguments& arguments);
+int runCoordinate(CliEnvironment& environment, CommandArguments& arguments);
+int runExportCsv(CliEnvironment& environment, CommandArguments& arguments);
+int runImportCsv(CliEnvironment& environment, CommandArguments& arguments);
 
 }  // namespace quorprog::cli

@@ -18,8 +18,16 @@ using Command = std::function<int(CliEnvironment&, CommandArguments&)>;
 
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
-        {"scan", runScan},       {"read", runRead}, {"show", runShow},
-        {"program", runProgram}, {"map", runMap},   {"qvm", runQvm},
+        {"scan", runScan},
+        {"read", runRead},
+        {"show", runShow},
+        {"program", runProgram},
+        {"map", runMap},
+        {"qvm", runQvm},
+        {"check", runCheck},
+        {"coordinate", runCoordinate},
+        {"export-csv", runExportCsv},
+        {"import-csv", runImportCsv},
     };
     return table;
 }

@@ -1,9 +1,8 @@
 #include <iostream>
 
 #include "commands.h"
-#include "image_file.h"
+#include "plan_files.h"
 #include "plan_output.h"
-#include "report.h"
 
 namespace quorprog::cli {
 
@@ -11,28 +10,10 @@ int runShow(CliEnvironment& environment, CommandArguments& arguments) {
     const std::string imageFile = arguments.operand("IMAGE");
     arguments.finish();
 
-    std::string error;
-    const auto bytes = readImageFile(imageFile, error);
-    if (!bytes) return fail(error);
-
     DeviceSession session(environment.description(), environment.sessionServices());
-    switch (session.load(*bytes)) {
-        case Detection::Identified:
-            std::cout << (environment.options().json ? planJson(session)
-                                                     : planText(session, environment));
-            return kSuccess;
-        case Detection::NoModel:
-            return fail(imageFile + ": no model of the description matches this image");
-        case Detection::BankFailed:
-            return fail(imageFile + ": " + std::to_string(bytes->size()) +
-                        " bytes are fewer than the memory of a model tried needs (raw images "
-                        "hold whole 256-byte banks)");
-        case Detection::SetUpFailed:
-            return fail(imageFile + ": the detected model could not be set up from this image");
-        case Detection::MalformedDescription:
-            return kFailed;
-    }
-    return kFailed;
+    if (const int status = loadImageFile(imageFile, session); status != kSuccess) return status;
+    std::cout << (environment.options().json ? planJson(session) : planText(session, environment));
+    return kSuccess;
 }
 
 }  // namespace quorprog::cli
