@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "channels/group_coordination_inputs.h"
 #include "files/channel_file_table.h"
 #include "files/file_bytes.h"
 #include "plan_csv.h"
@@ -31,14 +32,9 @@ int readImage(CliEnvironment& environment, const std::string& path, PlanSource& 
     if (const int status = loadImageFile(path, session); status != kSuccess) return status;
     const ChannelTable& table = session.table();
     source.plan = channelFileFromTable(table, 0);
-    source.images.assign(source.plan.groups.size(), std::nullopt);
-    for (uint32_t p = 0; p < source.plan.groups.size(); ++p) {
-        if (table.IsReceiver[p] == 1 && table.IF[p] > 0) {
-            source.images[p] = coordination::ReceiverImage{
-                coordination::Hertz{table.IF[p]} * coordination::kHertzPerKhz,
-                table.OSCoverRF[p] == 1};
-        }
-    }
+    source.images.resize(source.plan.groups.size());
+    for (uint32_t p = 0; p < source.plan.groups.size(); ++p)
+        source.images[p] = groupReceiverImage(table, p);
     return kSuccess;
 }
 

@@ -7,6 +7,7 @@
 #include "app/serial_window.h"
 #include "programmer/settings_port_map.h"
 #include "service/service_mode.h"
+#include "ui/coordination/coordination_menu.h"
 
 namespace quorprog {
 
@@ -25,7 +26,10 @@ MainWindowCommands::MainWindowCommands(TformMain& window)
       device_(new DeviceCommands(this, window.controls(), session_, link_, *grid_,
                                  window.prompter(), window.texts())),
       toolbar_(new ToolbarCommands(this, window, window.controls(), session_, window.prompter(),
-                                   window.texts(), clock_, [this] { showGroupStored(); })) {
+                                   window.texts(), clock_, [this] { showGroupStored(); })),
+      coordination_(new CoordinationMenu(this, window, window.controls(), session_, display_,
+                                         *grid_, window.settings(), window.prompter(),
+                                         window.texts())) {
     grid_->setServiceKey([this] { openServiceMode(); });
     window.installEventFilter(this);
     // A language switch redraws the group information only when there is a device to show.

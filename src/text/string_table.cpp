@@ -149,6 +149,71 @@ std::map<int, std::string> builtInStrings() {
          "La batteria nel programmatore e' quasi esaurita! Prego sostituirla, la programmazione "
          "potrebbe non risultare corretta! Continuare ugualmente?"},
         {147, "Canalizzazione"},
+        // Frequency coordination (grid context menu and its dialogs).
+        {1000, "Check compatibility\xE2\x80\xA6"},
+        {1001, "Make group compatible\xE2\x80\xA6"},
+        {1002, "Compatibility of group %1"},
+        {1003, "The group is compatible."},
+        {1004, "Conflicts found: %1"},
+        {1005, "Channel"},
+        {1006, "Kind"},
+        {1007, "Sources (kHz)"},
+        {1008, "Product (kHz)"},
+        {1009, "Distance (kHz)"},
+        {1010, "Spacing (kHz)"},
+        {1011, "IM3, 2 transmitters (kHz)"},
+        {1012, "IM3, 3 transmitters (kHz)"},
+        {1013, "IM5 (kHz)"},
+        {1014, "Guards (0 turns a check off)"},
+        {1015, "spacing"},
+        {1016, "IM3"},
+        {1017, "IM3, 3 transmitters"},
+        {1018, "IM5"},
+        {1019, "image"},
+        {1020, "excluded"},
+        {1021, "Now (kHz)"},
+        {1022, "New (kHz)"},
+        {1023, "The group is compatible already: no channel changes."},
+        {1024,
+         "%1 channels get a new frequency. OK puts them into the grid; write sends them to the "
+         "device."},
+        {1025, "Only %1 of %2 compatible channels found: nothing changes."},
+        {1026, "Make group %1 compatible"},
+        {1027, "Close"},
+        {1028, "OK"},
+        {1029, "Cancel"},
+        {1100, "Verifica compatibilit\xC3\xA0\xE2\x80\xA6"},
+        {1101, "Rendi compatibile il gruppo\xE2\x80\xA6"},
+        {1102, "Compatibilit\xC3\xA0 del gruppo %1"},
+        {1103, "Il gruppo \xC3\xA8 compatibile."},
+        {1104, "Conflitti trovati: %1"},
+        {1105, "Canale"},
+        {1106, "Tipo"},
+        {1107, "Sorgenti (kHz)"},
+        {1108, "Prodotto (kHz)"},
+        {1109, "Distanza (kHz)"},
+        {1110, "Spaziatura (kHz)"},
+        {1111, "IM3, 2 trasmettitori (kHz)"},
+        {1112, "IM3, 3 trasmettitori (kHz)"},
+        {1113, "IM5 (kHz)"},
+        {1114, "Margini (0 disattiva il controllo)"},
+        {1115, "spaziatura"},
+        {1116, "IM3"},
+        {1117, "IM3, 3 trasmettitori"},
+        {1118, "IM5"},
+        {1119, "immagine"},
+        {1120, "escluso"},
+        {1121, "Attuale (kHz)"},
+        {1122, "Nuova (kHz)"},
+        {1123, "Il gruppo \xC3\xA8 gi\xC3\xA0 compatibile: nessun canale cambia."},
+        {1124,
+         "%1 canali ricevono una nuova frequenza. OK li inserisce nella griglia; scrivi li invia "
+         "all'apparato."},
+        {1125, "Trovati solo %1 canali compatibili su %2: nessuna modifica."},
+        {1126, "Rendi compatibile il gruppo %1"},
+        {1127, "Chiudi"},
+        {1128, "OK"},
+        {1129, "Annulla"},
     };
 }
 
@@ -162,6 +227,9 @@ std::string_view StringTable::string(int id) const {
 }
 
 std::string_view StringTable::localText(int englishId, int language) const {
+    const int added = englishId - kFirstAddedTextId;
+    if (added >= 0 && added < kAddedTextCount && language >= 0)
+        return string(englishId + kAddedLanguageStride * language);
     const int index = englishId - kFirstTextId;
     if (index < 0 || index >= kTextCount || language < 0) return {};
     return string(kFirstTextId + kLanguageStride * language + index);

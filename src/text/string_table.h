@@ -11,6 +11,8 @@ namespace quorprog {
 // The program's numbered strings: id 0 the skin colour, id 1 the language list ("english|
 // italiano"), and the texts of language L at ids 50 + 50 * L + i (i = 0..47). Texts are UTF-8.
 // A third language needs only its 48 texts at 150..197 and a third name in the language list.
+// Texts added to the program later follow the same rule in a block of their own: language L at
+// 1000 + 100 * L + i (i = 0..99), so that the described ids keep their places.
 class StringTable {
   public:
     static constexpr int kSkinColourId = 0;
@@ -18,6 +20,9 @@ class StringTable {
     static constexpr int kFirstTextId = 50;
     static constexpr int kLanguageStride = 50;
     static constexpr int kTextCount = 48;
+    static constexpr int kFirstAddedTextId = 1000;
+    static constexpr int kAddedLanguageStride = 100;
+    static constexpr int kAddedTextCount = 100;
 
     // The program's own table.
     StringTable();
@@ -26,8 +31,8 @@ class StringTable {
     // The string with this id, or the empty text when there is none.
     std::string_view string(int id) const;
 
-    // A text by its English id (50..97, see text_ids.h) in the language with index `language`
-    // (0 English, 1 Italian); the empty text for an unknown id or language.
+    // A text by its English id (50..97 or 1000..1099, see text_ids.h) in the language with index
+    // `language` (0 English, 1 Italian); the empty text for an unknown id or language.
     std::string_view localText(int englishId, int language) const;
 
     // The language names of string 1; their positions are the language indexes.

@@ -53,4 +53,36 @@ inline constexpr int kDetectedModelName = 95;
 inline constexpr int kBatteryLowContinue = 96;
 inline constexpr int kChannelStep = 97;
 
+// Texts added beside the described ones (see StringTable): frequency coordination.
+inline constexpr int kCheckCompatibility = 1000;
+inline constexpr int kMakeGroupCompatible = 1001;
+inline constexpr int kCompatibilityOfGroup = 1002;
+inline constexpr int kGroupIsCompatible = 1003;
+inline constexpr int kConflictCount = 1004;
+inline constexpr int kChannel = 1005;
+inline constexpr int kConflictKind = 1006;
+inline constexpr int kSourcesKhz = 1007;
+inline constexpr int kProductKhz = 1008;
+inline constexpr int kDistanceKhz = 1009;
+inline constexpr int kGuardSpacing = 1010;
+inline constexpr int kGuardIm3 = 1011;
+inline constexpr int kGuardIm3x3 = 1012;
+inline constexpr int kGuardIm5 = 1013;
+inline constexpr int kGuardsHint = 1014;
+inline constexpr int kKindSpacing = 1015;
+inline constexpr int kKindIm3 = 1016;
+inline constexpr int kKindIm3x3 = 1017;
+inline constexpr int kKindIm5 = 1018;
+inline constexpr int kKindImage = 1019;
+inline constexpr int kKindExcluded = 1020;
+inline constexpr int kFrequencyNowKhz = 1021;
+inline constexpr int kFrequencyNewKhz = 1022;
+inline constexpr int kNothingToChange = 1023;
+inline constexpr int kChangesProposed = 1024;
+inline constexpr int kOnlySomeFound = 1025;
+inline constexpr int kMakeGroupCompatibleTitle = 1026;
+inline constexpr int kClose = 1027;
+inline constexpr int kOk = 1028;
+inline constexpr int kCancel = 1029;
+
 }  // namespace quorprog::text

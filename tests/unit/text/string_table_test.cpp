@@ -40,6 +40,9 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{text::kHelpFileNotFound, 0, "Help file not found!"},
         TextCase{text::kChannelStep, 0, "Channel Step"},
         TextCase{text::kChannelStep, 1, "Canalizzazione"},
+        TextCase{text::kCheckCompatibility, 0, "Check compatibility\xE2\x80\xA6"},
+        TextCase{text::kCheckCompatibility, 1, "Verifica compatibilit\xC3\xA0\xE2\x80\xA6"},
+        TextCase{text::kCheckCompatibility, 2, ""},
         // No third language, and nothing outside the 48 texts of a language.
         TextCase{text::kOpenFile, 2, ""}, TextCase{text::kOpenFile, -3, ""}, TextCase{49, 0, ""},
         TextCase{98, 0, ""}, TextCase{98, 1, ""}, TextCase{text::kChannelStep + 50, 0, ""}),
@@ -57,6 +60,10 @@ TEST(StringTable, HoldsBothLanguagesCompleteAndNothingElse) {
         EXPECT_NE(table.string(50 + index), table.string(100 + index)) << "text " << index;
     }
     for (int id : {2, 25, 49, 98, 99, 148, 150}) EXPECT_TRUE(table.string(id).empty()) << id;
+    // The texts added later: each English one has its Italian one.
+    for (int id = StringTable::kFirstAddedTextId; !table.string(id).empty(); ++id) {
+        EXPECT_FALSE(table.string(id + StringTable::kAddedLanguageStride).empty()) << id;
+    }
     EXPECT_EQ(table.string(StringTable::kSkinColourId), "FBD591");
     EXPECT_EQ(table.languages(), (std::vector<std::string>{"english", "italiano"}));
 }
