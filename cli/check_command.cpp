@@ -18,10 +18,6 @@ struct GroupCheck {
     std::vector<Conflict> conflicts;
 };
 
-double khz(Hertz frequency) {
-    return static_cast<double>(frequency) / static_cast<double>(kHertzPerKhz);
-}
-
 std::string khzList(const std::vector<Hertz>& frequencies) {
     std::string text;
     for (const Hertz f : frequencies) text += (text.empty() ? "" : ", ") + khzText(f);
@@ -74,13 +70,13 @@ std::string checkJson(const std::vector<GroupCheck>& checks) {
         for (const Conflict& conflict : check.conflicts) {
             json.beginObject()
                 .value("channel", conflict.channel)
-                .value("frequency", khz(conflict.frequency))
+                .value("frequency", khzOf(conflict.frequency))
                 .value("kind", conflictKindName(conflict.kind))
                 .beginArray("sources");
-            for (const Hertz source : conflict.sources) json.element(khz(source));
+            for (const Hertz source : conflict.sources) json.element(khzOf(source));
             json.endArray()
-                .value("product", khz(conflict.product))
-                .value("distance", khz(conflict.distance))
+                .value("product", khzOf(conflict.product))
+                .value("distance", khzOf(conflict.distance))
                 .endObject();
         }
         json.endArray().endObject();

@@ -14,10 +14,6 @@ using namespace coordination;
 
 namespace {
 
-double khz(Hertz frequency) {
-    return static_cast<double>(frequency) / static_cast<double>(kHertzPerKhz);
-}
-
 std::string shortfall(size_t found, size_t requested) {
     return "only " + std::to_string(found) + " of " + std::to_string(requested) +
            " compatible channels found";
@@ -61,7 +57,7 @@ int coordinateGrid(CliEnvironment& environment, CommandArguments& arguments) {
     if (json) {
         JsonWriter writer;
         writer.beginObject().beginArray("frequencies");
-        for (const Hertz f : result.frequencies) writer.element(khz(f));
+        for (const Hertz f : result.frequencies) writer.element(khzOf(f));
         writer.endArray()
             .value("requested", request.count)
             .value("found", result.frequencies.size())
@@ -115,10 +111,10 @@ int coordinatePlan(CliEnvironment& environment, CommandArguments& arguments) {
         if (!json) std::cout << line;
         writer.beginObject()
             .value("channel", c)
-            .value("from", khz(channels[c]))
-            .value("to", khz(result.frequencies[c]))
+            .value("from", khzOf(channels[c]))
+            .value("to", khzOf(result.frequencies[c]))
             .endObject();
-        target.frequencies[c] = static_cast<float>(khz(result.frequencies[c]));
+        target.frequencies[c] = static_cast<float>(khzOf(result.frequencies[c]));
     }
     writer.endArray().value("requested", result.requested).value("found", result.found);
     if (json) std::cout << writer.endObject().text() << "\n";

@@ -79,8 +79,8 @@ int runImportCsv(CliEnvironment& environment, CommandArguments& arguments) {
             return fail(path + ", line " + std::to_string(line.line) + ": " + problem);
     }
     for (const PlanCsvLine& line : parse.lines) {
-        plan.groups[line.group].frequencies[line.channel] = static_cast<float>(
-            static_cast<double>(line.frequency) / static_cast<double>(kHertzPerKhz));
+        plan.groups[line.group].frequencies[line.channel] =
+            static_cast<float>(khzOf(line.frequency));
     }
     return writeChannelFile(output, plan);
 }

@@ -109,8 +109,7 @@ ChannelFile planFromCsv(const std::vector<PlanCsvLine>& lines) {
             group.frequencies.resize(line.channel + 1, 0.0f);
             group.subtoneCodes.resize(line.channel + 1, 0);
         }
-        group.frequencies[line.channel] = static_cast<float>(
-            static_cast<double>(line.frequency) / static_cast<double>(coordination::kHertzPerKhz));
+        group.frequencies[line.channel] = static_cast<float>(coordination::khzOf(line.frequency));
         group.subtoneCodes[line.channel] = line.subtone;
     }
     return plan;

@@ -111,21 +111,9 @@ class ChannelCheck {
 }  // namespace
 
 std::string_view conflictKindName(ConflictKind kind) {
-    switch (kind) {
-        case ConflictKind::Spacing:
-            return "spacing";
-        case ConflictKind::Im3:
-            return "im3";
-        case ConflictKind::Im3x3:
-            return "im3x3";
-        case ConflictKind::Im5:
-            return "im5";
-        case ConflictKind::Image:
-            return "image";
-        case ConflictKind::Excluded:
-            return "excluded";
-    }
-    return "";
+    static constexpr std::string_view kNames[] = {"spacing", "im3",   "im3x3",
+                                                  "im5",     "image", "excluded"};
+    return kNames[static_cast<int>(kind)];
 }
 
 std::vector<Conflict> findConflicts(std::span<const Hertz> channels,

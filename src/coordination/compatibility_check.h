@@ -9,6 +9,7 @@
 
 namespace quorprog::coordination {
 
+// The order is the order conflicts are listed in; tables of names and texts follow it.
 enum class ConflictKind { Spacing, Im3, Im3x3, Im5, Image, Excluded };
 
 // "spacing", "im3", "im3x3", "im5", "image", "excluded": the names files and scripts use.

@@ -17,6 +17,11 @@ constexpr Hertz kHertzPerKhz = 1000;
 // kHz to the nearest hertz.
 Hertz hertzFromKhz(double khz);
 
+// Hertz as kHz, for a channel table's floats and numbers in JSON.
+inline double khzOf(Hertz frequency) {
+    return static_cast<double>(frequency) / static_cast<double>(kHertzPerKhz);
+}
+
 // A kHz value as people and other tools read it: shortest form, a dot before any fraction,
 // whatever the locale (470000, 470012.5).
 std::string khzText(Hertz frequency);

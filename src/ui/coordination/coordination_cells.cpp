@@ -13,7 +13,7 @@ QString channelCell(size_t channel) {
 QString khzCell(coordination::Hertz frequency) {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(static_cast<double>(frequency) / coordination::kHertzPerKhz, 'g', 15);
+    return locale.toString(coordination::khzOf(frequency), 'g', 15);
 }
 
 QTableWidget* coordinationTable(const QStringList& titles, const char* objectName,

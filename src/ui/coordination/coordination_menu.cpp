@@ -79,8 +79,8 @@ void CoordinationMenu::makeGroupCompatible() {
     rememberGuards(dialog.guards());
     if (!accepted) return;
     for (const size_t c : dialog.proposal().replaced) {
-        session_.table().Frequency[static_cast<size_t>(g)][c] = static_cast<float>(
-            static_cast<double>(dialog.proposal().frequencies[c]) / coordination::kHertzPerKhz);
+        session_.table().Frequency[static_cast<size_t>(g)][c] =
+            static_cast<float>(coordination::khzOf(dialog.proposal().frequencies[c]));
         grid_.frequencyCommit(static_cast<int>(c));
     }
 }

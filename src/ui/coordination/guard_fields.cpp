@@ -33,7 +33,7 @@ GuardFields::GuardFields(const coordination::Guards& guards, const LocalTexts& t
         box->setDecimals(3);
         box->setSingleStep(12.5);
         box->setKeyboardTracking(false);
-        box->setValue(static_cast<double>(value) / coordination::kHertzPerKhz);
+        box->setValue(coordination::khzOf(value));
         connect(box, &QDoubleSpinBox::valueChanged, this, &GuardFields::changed);
         layout->addWidget(box, row, column + 1);
         return box;

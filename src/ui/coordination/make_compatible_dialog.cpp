@@ -4,53 +4,30 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
-#include "text/local_texts.h"
+#include "text/text_ids.h"
 #include "ui/coordination/coordination_cells.h"
-#include "ui/coordination/guard_fields.h"
 
 namespace quorprog {
 
 MakeCompatibleDialog::MakeCompatibleDialog(CoordinatedGroup group, const LocalTexts& texts,
                                            QWidget* parent)
-    : QDialog(parent), group_(std::move(group)), texts_(texts) {
-    const auto local = [&](int id) { return QString::fromStdString(texts_.LocalText(id)); };
+    : CoordinationDialog(std::move(group), texts, text::kMakeGroupCompatibleTitle,
+                         {text::kChannel, text::kFrequencyNowKhz, text::kFrequencyNewKhz},
+                         "gridChanges", parent) {
     setObjectName("formMakeCompatible");
-    setWindowTitle(local(text::kMakeGroupCompatibleTitle).arg(group_.group));
-    auto* layout = new QVBoxLayout(this);
-    guards_ = new GuardFields(group_.rules.guards, texts_, this);
-    summary_ = new QLabel(this);
-    summary_->setObjectName("labelSummary");
-    summary_->setWordWrap(true);
-    changes_ = coordinationTable(
-        {local(text::kChannel), local(text::kFrequencyNowKhz), local(text::kFrequencyNewKhz)},
-        "gridChanges", this);
-    auto* buttons = new QDialogButtonBox(this);
-    ok_ = buttons->addButton(local(text::kOk), QDialogButtonBox::AcceptRole);
+    ok_ = buttons_->addButton(local(text::kOk), QDialogButtonBox::AcceptRole);
     ok_->setObjectName("btnOK");
-    buttons->addButton(local(text::kCancel), QDialogButtonBox::RejectRole)
+    buttons_->addButton(local(text::kCancel), QDialogButtonBox::RejectRole)
         ->setObjectName("btnCancel");
-    layout->addWidget(guards_);
-    layout->addWidget(summary_);
-    layout->addWidget(changes_);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(guards_, &GuardFields::changed, this, &MakeCompatibleDialog::refresh);
     resize(560, 420);
     refresh();
 }
 
-coordination::Guards MakeCompatibleDialog::guards() const {
-    return guards_->guards();
-}
-
 void MakeCompatibleDialog::refresh() {
-    group_.rules.guards = guards_->guards();
-    proposal_ = coordination::makeGroupCompatible(group_.channels, group_.grid, group_.rules);
-    changes_->setRowCount(0);
-    const auto local = [&](int id) { return QString::fromStdString(texts_.LocalText(id)); };
+    const CoordinatedGroup& shown = group();
+    proposal_ = coordination::makeGroupCompatible(shown.channels, shown.grid, shown.rules);
+    table_->setRowCount(0);
     if (!proposal_.complete()) {
         summary_->setText(
             local(text::kOnlySomeFound).arg(proposal_.found).arg(proposal_.requested));
@@ -59,8 +36,8 @@ void MakeCompatibleDialog::refresh() {
     } else {
         summary_->setText(local(text::kChangesProposed).arg(proposal_.replaced.size()));
         for (const size_t c : proposal_.replaced) {
-            appendRow(*changes_, {channelCell(c), khzCell(group_.channels[c]),
-                                  khzCell(proposal_.frequencies[c])});
+            appendRow(*table_, {channelCell(c), khzCell(shown.channels[c]),
+                                khzCell(proposal_.frequencies[c])});
         }
     }
     ok_->setEnabled(proposal_.complete() && !proposal_.replaced.empty());
