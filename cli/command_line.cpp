@@ -64,6 +64,12 @@ std::string CommandArguments::option(const std::string& name, const std::string&
     return fallback;
 }
 
+std::vector<std::string> CommandArguments::options(const std::string& name) {
+    std::vector<std::string> values;
+    while (has(name)) values.push_back(option(name));
+    return values;
+}
+
 bool CommandArguments::has(const std::string& name) const {
     return std::any_of(arguments_.begin(), arguments_.end(), [&](const std::string& a) {
         return a == name || a.starts_with(name + "=");

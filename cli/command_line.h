@@ -11,9 +11,10 @@ enum ExitStatus : int {
     kSuccess = 0,
     kFailed = 1,      // the device, a file or the identification failed
     kUsageError = 2,  // the command line is wrong
-    // The command worked and found differences (two images compared, a device against a plan):
-    // scripts tell "equal" (0) from "different" (3) without reading the output.
-    kDifferences = 3,
+    // The command worked and its answer is "no": two images or a device and a plan differ, a
+    // group has conflicts, fewer compatible channels were found than asked for. Scripts tell the
+    // answers apart without reading the output.
+    kDifferencesFound = 3,
 };
 
 // A wrong command line; the message says what is wrong.
@@ -51,6 +52,8 @@ class CommandArguments {
 
     // The value after `name` (also given as name=value), or `fallback` when absent.
     std::string option(const std::string& name, const std::string& fallback = {});
+    // Every value of an option that may be given more than once, in command-line order.
+    std::vector<std::string> options(const std::string& name);
     bool has(const std::string& name) const;
     bool flag(const std::string& name);
     // A positive whole number option.

@@ -18,5 +18,9 @@ int runRestore(CliEnvironment& environment, CommandArguments& arguments);
 int runBackups(CliEnvironment& environment, CommandArguments& arguments);
 int runPorts(CliEnvironment& environment, CommandArguments& arguments);
 int runSheet(CliEnvironment& environment, CommandArguments& arguments);
+int runCheck(CliEnvironment& environment, CommandArguments& arguments);
+int runCoordinate(CliEnvironment& environment, CommandArguments& arguments);
+int runExportCsv(CliEnvironment& environment, CommandArguments& arguments);
+int runImportCsv(CliEnvironment& environment, CommandArguments& arguments);
 
 }  // namespace quorprog::cli

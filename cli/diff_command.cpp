@@ -45,7 +45,7 @@ int runDiff(CliEnvironment& environment, CommandArguments& arguments) {
 
     const auto changes = listImageChanges(environment.description(), model, *first, *second);
     std::cout << changesOutput(changes, environment);
-    return changes.empty() ? kSuccess : kDifferences;
+    return changes.empty() ? kSuccess : kDifferencesFound;
 }
 
 }  // namespace quorprog::cli

@@ -11,8 +11,8 @@ Global options (before the command):
   --description FILE   use this device description instead of the built-in one
   --log FILE           append the log (the same lines as log.txt) to FILE; default: no log
   --yes                answer Yes to every question (write confirmation, low battery)
-  --json               machine-readable output for show, read, map, qvm, diff, backups, ports
-                       and the --dry-run of program and restore
+  --json               machine-readable output for show, read, map, qvm, diff, backups, ports,
+                       check, coordinate and the --dry-run of program and restore
   --no-backup          keep no backup of the device (see BACKUPS below)
   --help               this text
   --version            the program version
@@ -90,6 +90,43 @@ Commands:
       "permission denied", "busy", "missing" or "error"; vendorId and productId are 4-digit
       hexadecimal texts, or null for a port that is not a USB adapter.
 
+  check SOURCE [--group N] [guards] [--with F]... [--exclude LOW-HIGH]... [--json]
+      Checks each group of a plan (or group N) for intermodulation and spacing conflicts and
+      prints "Group N: compatible" or the conflicts, one line each: channel, kind, sources and
+      distance. SOURCE is a channel file, a raw image or a plan CSV. A channel is disturbed by:
+        spacing   another transmitter closer than --spacing (default 350 kHz)
+        im3       2a - b of two others closer than --im3 (default 100 kHz)
+        im3x3     a + b - x of three others closer than --im3x3 (default 50 kHz)
+        im5       3a - 2b of two others closer than --im5 (default 0: off)
+        image     a transmitter near its image frequency (receiver groups of a raw image, which
+                  holds the IF and the oscillator side)
+        excluded  a range given with --exclude LOW-HIGH (kHz, both ends included)
+      The other channels of the group and every --with F (another transmitter on site) are the
+      transmitters. A guard of 0 turns a kind off. Exit status 3 when a conflict was found.
+
+  coordinate --from KHZ --to KHZ --step KHZ --count N [--keep F]... [guards] [--with F]...
+             [--exclude LOW-HIGH]... [--json]
+      Prints up to N mutually compatible frequencies on the grid, the kept ones included.
+      Exit status 3 with "only M of N compatible channels found" when fewer fit.
+  coordinate FILE.qvm --group G -o OUT.qvm [--step KHZ] [guards] [--with F]...
+             [--exclude LOW-HIGH]...
+      Keeps the channels of group G that can stay (on the group's step, in channel order while
+      they fit) and gives the others compatible frequencies on the group's step and range; the
+      plan with the other groups unchanged goes to OUT.qvm and the changes are printed. A
+      channel file holds no step: it is the one the description gives the file's model (its
+      first XTAL divider) unless --step says otherwise. Empty channels stay empty. When not
+      every channel fits, nothing is written and the exit status is 3.
+
+  export-csv SOURCE -o FILE.csv
+      Writes a plan as "group,channel,frequency_khz,subtone" lines after that header line, one
+      per channel (kHz with a dot, 0 for an empty channel, the subtone code), for coordination
+      tools. SOURCE as for check.
+  import-csv FILE.csv --into FILE.qvm -o OUT.qvm [--step KHZ]
+      Puts the CSV's frequencies into the channel file's groups and writes OUT.qvm; the plan's
+      subtones stay. A line whose group or channel the plan lacks, or whose frequency is outside
+      the group's range or off its step (see coordinate), is refused with its line number and
+      nothing is written.
+
 BACKUPS: every read keeps the image it read, and every write, once its check read has
 confirmed the device, keeps what the device held before the first byte is written. They are
 raw images in the per-user data folder (Linux: ~/.local/share/quorprog/backups/), shared with
@@ -102,7 +139,8 @@ COM names are resolved as in the program: the key COMn of section [PORTS] in quo
 Messages the program shows in a box are printed on standard error as "CAPTION: text".
 
 Exit status: 0 success, 1 the operation failed (device, file, identification), 2 usage error,
-3 differences found (diff).
+3 the answer is no: diff found differences, check found conflicts, coordinate found fewer
+compatible channels than asked for.
 
 Examples:
   quorprog-cli scan
@@ -115,6 +153,9 @@ Examples:
   quorprog-cli --yes restore "20261208-143005 dual group system before write.bin"
   quorprog-cli sheet plan.qvm -o sheet.pdf --language it
   quorprog-cli ports
+  quorprog-cli check backup.bin --with 606000 --exclude 614000-622000
+  quorprog-cli coordinate --from 470000 --to 790000 --step 12.5 --count 32
+  quorprog-cli coordinate plan.qvm --group 0 -o compatible.qvm
 )";
 
 }  // namespace quorprog::cli

@@ -21,10 +21,11 @@ using Command = std::function<int(CliEnvironment&, CommandArguments&)>;
 
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
-        {"scan", runScan},       {"read", runRead},       {"show", runShow},
-        {"program", runProgram}, {"map", runMap},         {"qvm", runQvm},
-        {"diff", runDiff},       {"restore", runRestore}, {"backups", runBackups},
-        {"ports", runPorts},     {"sheet", runSheet},
+        {"scan", runScan},       {"read", runRead},         {"show", runShow},
+        {"program", runProgram}, {"map", runMap},           {"qvm", runQvm},
+        {"diff", runDiff},       {"restore", runRestore},   {"backups", runBackups},
+        {"ports", runPorts},     {"sheet", runSheet},       {"check", runCheck},
+        {"coordinate", runCoordinate}, {"export-csv", runExportCsv}, {"import-csv", runImportCsv},
     };
     return table;
 }

@@ -2,11 +2,9 @@
 #include <iostream>
 
 #include "commands.h"
-#include "files/channel_file.h"
-#include "files/file_bytes.h"
 #include "json_writer.h"
+#include "plan_files.h"
 #include "printable_text.h"
-#include "report.h"
 #include "text/text_ids.h"
 
 namespace quorprog::cli {
@@ -71,22 +69,11 @@ int runQvm(CliEnvironment& environment, CommandArguments& arguments) {
     const std::string path = arguments.operand("FILE");
     arguments.finish();
 
-    const auto bytes = readFileBytes(path);
-    if (!bytes) return fail("cannot read " + path);
-    const ChannelFileParse parsed = parseChannelFile(*bytes);
-    switch (parsed.error) {
-        case ChannelFileError::NotAChannelFile:
-            environment.prompter().inform(environment.text(text::kFileCorrupt),
-                                          environment.text(text::kError));
-            return kFailed;
-        case ChannelFileError::Truncated:
-            return failTruncatedChannelFile(path);
-        case ChannelFileError::None:
-            break;
-    }
-    std::cout << (environment.options().json
-                      ? channelFileJson(parsed.file)
-                      : terminalText(channelFileText(parsed.file, environment)));
+    ChannelFile file;
+    if (const int status = readChannelFile(environment, path, file); status != kSuccess)
+        return status;
+    std::cout << (environment.options().json ? channelFileJson(file)
+                                             : terminalText(channelFileText(file, environment)));
     return kSuccess;
 }
 

@@ -6,7 +6,7 @@
 #include "files/channel_file_table.h"
 #include "files/file_bytes.h"
 #include "ui/files/frequency_sheet.h"
-#include "image_identification.h"
+#include "plan_files.h"
 #include "report.h"
 
 namespace quorprog::cli {
@@ -53,7 +53,7 @@ int runSheet(CliEnvironment& environment, CommandArguments& arguments) {
     }
     // Not a channel file: a raw image of a device.
     DeviceSession session(environment.description(), environment.sessionServices());
-    const int status = identifyImageFile(source, session);
+    const int status = loadImageFile(source, session);
     if (status != kSuccess) return status;
     return printSheet(session.table(), environment, title, output);
 }

@@ -1,10 +1,9 @@
 #include <iostream>
 
 #include "commands.h"
-#include "image_identification.h"
+#include "plan_files.h"
 #include "plan_output.h"
 #include "printable_text.h"
-#include "report.h"
 
 namespace quorprog::cli {
 
@@ -13,8 +12,7 @@ int runShow(CliEnvironment& environment, CommandArguments& arguments) {
     arguments.finish();
 
     DeviceSession session(environment.description(), environment.sessionServices());
-    const int status = identifyImageFile(imageFile, session);
-    if (status != kSuccess) return status;
+    if (const int status = loadImageFile(imageFile, session); status != kSuccess) return status;
     std::cout << (environment.options().json ? planJson(session)
                                               : terminalText(planText(session, environment)));
     return kSuccess;

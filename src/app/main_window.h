@@ -42,6 +42,8 @@ class TformMain : public QWidget {
     const DescriptionReader& description() const { return description_; }
     Prompter& prompter() { return *environment_.prompter; }
     const LocalTexts& texts() const { return texts_; }
+    // quorprog.ini, for what the window's commands keep between runs.
+    const SettingsFile& settings() const { return settings_; }
 
     // A text by its English id (text::k...) in `language`, the current one by default.
     std::string LocalText(int englishId, int language = LocalTexts::kCurrentLanguage) const {

@@ -8,6 +8,7 @@
 #include "ui/serial/port_probe.h"
 #include "ui/serial/settings_port_map.h"
 #include "ui/service/service_mode.h"
+#include "app/coordination_menu.h"
 
 namespace quorprog {
 
@@ -28,7 +29,10 @@ MainWindowCommands::MainWindowCommands(TformMain& window)
                                  window.prompter(), window.texts())),
       toolbar_(new ToolbarCommands(this, window, window.controls(), session_, window.prompter(),
                                    window.texts(), clock_, [this] { showGroupStored(); },
-                                   [this] { showGroup(); })) {
+                                   [this] { showGroup(); })),
+      coordination_(new CoordinationMenu(this, window, window.controls(), session_, display_,
+                                         *grid_, window.settings(), window.prompter(),
+                                         window.texts())) {
     if (!window.backupFolder().empty()) {
         backupStore_ = std::make_unique<BackupStore>(window.backupFolder());
         // A write whose backup cannot be saved asks first.

@@ -18,13 +18,14 @@
 
 namespace quorprog {
 
+class CoordinationMenu;
 class TformMain;
 class TformSerial;
 
 // What the main window owns for its commands, for the whole run: the serial progress window, the
 // programmer link on the real serial line, the device session, and the handlers of the programmer
-// list, the channel grid, the read and write buttons, the toolbar and the service key. The window
-// constructs it once its start-up is done.
+// list, the channel grid and its coordination menu, the read and write buttons, the toolbar and
+// the service key. The window constructs it once its start-up is done.
 class MainWindowCommands : public QObject {
     Q_OBJECT
   public:
@@ -58,6 +59,7 @@ class MainWindowCommands : public QObject {
     GridEditor* grid_;
     DeviceCommands* device_;
     ToolbarCommands* toolbar_;
+    CoordinationMenu* coordination_;
     bool shown_ = false;
 };
 

@@ -23,14 +23,23 @@ int SettingsFile::readLanguage() const {
 }
 
 bool SettingsFile::writeLanguage(int language) const {
+    return writeValue(kSection, kLanguageKey, std::to_string(language));
+}
+
+std::string SettingsFile::readValue(std::string_view section, std::string_view key) const {
+    if (!QFileInfo::exists(path_)) return {};
+    return DescriptionReader::fromFile(path_.toStdString()).readText(section, key);
+}
+
+bool SettingsFile::writeValue(std::string_view section, std::string_view key,
+                              std::string_view value) const {
     QByteArray text;
     QFile current(path_);
     if (current.exists()) {
         if (!current.open(QIODevice::ReadOnly)) return false;
         text = current.readAll();
     }
-    const std::string updated =
-        withIniValue(text.toStdString(), kSection, kLanguageKey, std::to_string(language));
+    const std::string updated = withIniValue(text.toStdString(), section, key, value);
     if (!QDir().mkpath(QFileInfo(path_).absolutePath())) return false;
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly)) return false;

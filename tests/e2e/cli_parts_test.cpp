@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 
 #include "command_line.h"
@@ -50,6 +51,16 @@ TEST(JsonWriter, NumbersThatJsonCannotHoldBecomeNull) {
     JsonWriter json;
     json.beginArray().element(std::nan("")).element(INFINITY).element(470012.5).endArray();
     EXPECT_EQ(json.text(), "[null,null,470012.5]");
+}
+
+// Qt sets the C locale from the environment; an Italian one writes "470012,5" with printf.
+TEST(JsonWriter, NumbersKeepTheDotWhateverTheLocale) {
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "it_IT.utf8")) GTEST_SKIP() << "no Italian locale";
+    JsonWriter json;
+    json.beginArray().element(470012.5).element(0.001).endArray();
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    EXPECT_EQ(json.text(), "[470012.5,0.001]");
 }
 
 TEST(CommandLine, GlobalOptionsComeBeforeTheCommand) {

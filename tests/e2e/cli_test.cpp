@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -310,6 +311,125 @@ TEST_F(CliTest, QvmPrintsTheFileUnderItsLayoutNames) {
     EXPECT_THAT(junk.err, HasSubstr("ERROR: This file seems to be corrupt"));
 }
 
+// Group 0 holds the two third-order products of 469000, 470400 and 471850 kHz, each 50 kHz
+// from a channel: 2 x 470400 - 469000 = 471800 and 2 x 470400 - 471850 = 468950.
+ChannelFile plainPlan(std::vector<float> group0) {
+    ChannelFile plan = shiftedPlan(0);
+    plan.groups[0].frequencies = std::move(group0);
+    plan.groups[0].subtoneCodes.assign(plan.groups[0].frequencies.size(), 0);
+    return plan;
+}
+
+TEST_F(CliTest, CheckListsConflictsFromAChannelFileOrItsCsv) {
+    writeFile("plan.qvm", serializeChannelFile(plainPlan({469000, 0, 470400, 471850})));
+
+    const CliRun json = run({"check", path("plan.qvm"), "--group", "0", "--json"});
+    EXPECT_EQ(json.status, 3) << json.err;
+    const std::string expected =
+        "{\"groups\":[{\"group\":0,\"compatible\":false,\"conflicts\":["
+        "{\"channel\":0,\"frequency\":469000,\"kind\":\"im3\",\"sources\":[470400,471850],"
+        "\"product\":468950,\"distance\":50},"
+        "{\"channel\":3,\"frequency\":471850,\"kind\":\"im3\",\"sources\":[470400,469000],"
+        "\"product\":471800,\"distance\":50}]}]}\n";
+    EXPECT_EQ(json.out, expected);
+
+    ASSERT_EQ(run({"export-csv", path("plan.qvm"), "-o", path("plan.csv")}).status, 0);
+    const Bytes csv = readFile("plan.csv");
+    EXPECT_THAT(std::string(csv.begin(), csv.end()),
+                StartsWith("group,channel,frequency_khz,subtone\n0,0,469000,0\n0,1,0,0\n"));
+    EXPECT_EQ(run({"--json", "check", path("plan.csv"), "--group", "0"}).out, expected);
+
+    const CliRun relaxed = run({"check", path("plan.qvm"), "--group=0", "--im3", "49.5"});
+    EXPECT_EQ(relaxed.status, 0) << relaxed.err;
+    EXPECT_EQ(relaxed.out, "Group 0: compatible\n");
+}
+
+TEST_F(CliTest, CheckOfARawImageSeesTheReceiverImage) {
+    // Group 1 of the factory device is a receiver with a 10.7 MHz IF, oscillator below: a
+    // transmitter 21.4 MHz under its first channel is on that channel's image.
+    writeFile("dual.bin", factoryImage("dual group system"));
+    const CliRun result = run({"check", path("dual.bin"), "--group", "1", "--spacing", "100",
+                               "--im3", "0", "--im3x3", "0", "--with", "584600"});
+    EXPECT_EQ(result.status, 3) << result.err;
+    EXPECT_THAT(result.out, StartsWith("Group 1: 1 conflict\n  channel 00 at 606000 kHz: image at "
+                                       "584600 kHz, 0 kHz from 584600 kHz\n"));
+}
+
+TEST_F(CliTest, CoordinateOnAGridSaysHowManyFit) {
+    const CliRun few = run({"coordinate", "--from", "600000", "--to", "601000", "--step", "100",
+                            "--count", "5", "--im3", "0", "--im3x3", "0"});
+    EXPECT_EQ(few.status, 3);
+    EXPECT_EQ(few.out, "600000\n600400\n600800\n");
+    EXPECT_THAT(few.err, HasSubstr("only 3 of 5 compatible channels found"));
+
+    const CliRun json = run({"--json", "coordinate", "--from", "470000", "--to", "470100", "--step",
+                             "12.5", "--count", "1", "--keep", "470012.5"});
+    EXPECT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(json.out, "{\"frequencies\":[470012.5],\"requested\":1,\"found\":1}\n");
+}
+
+TEST_F(CliTest, CoordinateMakesOneGroupOfAPlanCompatible) {
+    ChannelFile plan = shiftedPlan(0);
+    for (size_t c = 0; c < plan.groups[1].frequencies.size(); ++c)
+        plan.groups[1].frequencies[c] = 606000.0f + 1000.0f * static_cast<float>(c);
+    writeFile("plan.qvm", serializeChannelFile(plan));
+
+    const CliRun result = run({"coordinate", path("plan.qvm"), "--group", "1", "-o",
+                               path("out.qvm"), "--exclude", "620000-630000"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_THAT(result.out, StartsWith("channel 02: 608000 -> "));
+    const ChannelFileParse written = parseChannelFile(readFile("out.qvm"));
+    ASSERT_TRUE(written.ok());
+    EXPECT_EQ(written.file.groups[0], plan.groups[0]);
+    EXPECT_EQ(written.file.groups[1].frequencies[0], 606000.0f);  // channels that fit stay
+    EXPECT_EQ(written.file.groups[1].frequencies[1], 607000.0f);
+    const CliRun check =
+        run({"check", path("out.qvm"), "--group", "1", "--exclude", "620000-630000"});
+    EXPECT_EQ(check.status, 0) << check.out;
+
+    const CliRun crowded = run({"coordinate", path("plan.qvm"), "--group", "1", "-o",
+                                path("none.qvm"), "--exclude", "400000-800000"});
+    EXPECT_EQ(crowded.status, 3);
+    EXPECT_THAT(crowded.err, HasSubstr("only 0 of 16 compatible channels found"));
+    EXPECT_FALSE(QFile::exists(path("none.qvm")));
+}
+
+TEST_F(CliTest, ImportCsvTakesFrequenciesOnTheGroupsStepAndRange) {
+    writeFile("plan.qvm", serializeChannelFile(shiftedPlan(0)));
+    const auto csv = [&](const char* lines) {
+        writeFile("in.csv", Bytes(lines, lines + std::strlen(lines)));
+        return run(
+            {"import-csv", path("in.csv"), "--into", path("plan.qvm"), "-o", path("out.qvm")});
+    };
+
+    const CliRun good =
+        csv("group,channel,frequency_khz,subtone\r\n1,15,790000,0\r\n0,2,470012.5,7");
+    ASSERT_EQ(good.status, 0) << good.err;
+    const ChannelFileParse written = parseChannelFile(readFile("out.qvm"));
+    ASSERT_TRUE(written.ok());
+    EXPECT_EQ(written.file.groups[0].frequencies[2], 470012.5f);
+    EXPECT_EQ(written.file.groups[1].frequencies[15], 790000.0f);
+    EXPECT_EQ(written.file.groups[0].subtoneCodes, shiftedPlan(0).groups[0].subtoneCodes);
+    QFile::remove(path("out.qvm"));
+
+    const std::vector<std::pair<const char*, const char*>> refused = {
+        {"group,channel,frequency_khz,subtone\n0,2,470006.25,0\n",
+         "line 2: 470006.25 kHz is not on the 12.5 kHz channel step of group 0"},
+        {"group,channel,frequency_khz,subtone\n0,1,470000,0\n0,2,469987.5,0\n",
+         "line 3: 469987.5 kHz is outside the range of group 0"},
+        {"group,channel,frequency_khz,subtone\n0,16,470000,0\n",
+         "line 2: group 0 has no channel 16"},
+        {"group,channel,frequency_khz,subtone\n0,1,470012,5,0\n", "line 2: wants 4 values"},
+        {"group;channel;frequency_khz;subtone\n", "line 1: the header is not"},
+    };
+    for (const auto& [lines, message] : refused) {
+        const CliRun result = csv(lines);
+        EXPECT_EQ(result.status, 1) << lines;
+        EXPECT_THAT(result.err, HasSubstr(message));
+        EXPECT_FALSE(QFile::exists(path("out.qvm"))) << lines;
+    }
+}
+
 TEST_F(CliTest, HelpAndVersion) {
     const CliRun help = run({"--help"});
     EXPECT_EQ(help.status, 0);
@@ -344,7 +464,20 @@ INSTANTIATE_TEST_SUITE_P(
         std::vector<const char*>{"program", "--map", "1", "f.qvm"},
         std::vector<const char*>{"program", "--map", "0:1,0:0", "f.qvm"},
         std::vector<const char*>{"--log"}, std::vector<const char*>{"diff", "a.bin"},
-        std::vector<const char*>{"restore"}, std::vector<const char*>{"backups", "x"}),
+        std::vector<const char*>{"restore"}, std::vector<const char*>{"backups", "x"},
+        std::vector<const char*>{"check"},
+        std::vector<const char*>{"check", "p.qvm", "--exclude", "614000-606000"},
+        std::vector<const char*>{"check", "p.qvm", "--im3", "0,1"},
+        std::vector<const char*>{"check", "p.qvm", "--group", "-1"},
+        std::vector<const char*>{"coordinate", "--from", "470000", "--to", "790000", "--count",
+                                 "8"},
+        std::vector<const char*>{"coordinate", "--from", "790000", "--to", "470000", "--step", "25",
+                                 "--count", "8"},
+        std::vector<const char*>{"coordinate", "--from", "470000", "--to", "470100", "--step", "25",
+                                 "--count", "1", "--keep", "470000", "--keep", "470050"},
+        std::vector<const char*>{"coordinate", "p.qvm", "-o", "out.qvm"},
+        std::vector<const char*>{"export-csv", "p.qvm"},
+        std::vector<const char*>{"import-csv", "p.csv", "-o", "out.qvm"}),
     [](const auto& info) { return "Line" + std::to_string(info.index); });
 
 }  // namespace

@@ -1,0 +1,131 @@
+#include <iostream>
+
+#include "commands.h"
+#include "coordination/group_coordination.h"
+#include "coordination_options.h"
+#include "group_step.h"
+#include "json_writer.h"
+#include "plan_files.h"
+#include "report.h"
+
+namespace quorprog::cli {
+
+using namespace coordination;
+
+namespace {
+
+std::string shortfall(size_t found, size_t requested) {
+    return "only " + std::to_string(found) + " of " + std::to_string(requested) +
+           " compatible channels found";
+}
+
+Hertz requiredKhz(CommandArguments& arguments, const std::string& name) {
+    if (!arguments.has(name)) throw UsageError("coordinate: " + name + " KHZ missing");
+    return khzOption(arguments, name, 0);
+}
+
+// coordinate --from --to --step --count: frequencies on a grid of the technician's choosing.
+int coordinateGrid(CliEnvironment& environment, CommandArguments& arguments) {
+    CoordinationRequest request;
+    request.grid.from = requiredKhz(arguments, "--from");
+    request.grid.to = requiredKhz(arguments, "--to");
+    request.grid.step = requiredKhz(arguments, "--step");
+    request.count = static_cast<size_t>(arguments.positiveOption("--count", 0));
+    for (const std::string& text : arguments.options("--keep")) {
+        const auto kept = parseKhz(text);
+        if (!kept || *kept <= 0) throw UsageError("--keep wants a frequency in kHz, not " + text);
+        request.keep.push_back(*kept);
+    }
+    request.rules = coordinationRules(arguments);
+    const bool json = jsonOutput(arguments, environment.options());
+    arguments.finish();
+    if (request.count == 0) throw UsageError("coordinate: --count N missing");
+    if (request.grid.pointCount() == 0) {
+        throw UsageError(
+            "coordinate: --from up to --to in steps of --step must be a grid of 1 to " +
+            std::to_string(ChannelGrid::kMaxPoints) + " frequencies");
+    }
+    if (request.keep.size() > request.count)
+        throw UsageError("coordinate: more --keep frequencies than --count");
+
+    const CoordinationResult result = coordinate(request);
+    for (const Conflict& conflict : result.keptConflicts) {
+        note("kept " + khzText(conflict.frequency) +
+             " kHz: " + std::string(conflictKindName(conflict.kind)) + " at " +
+             khzText(conflict.product) + " kHz, " + khzText(conflict.distance) + " kHz away");
+    }
+    if (json) {
+        JsonWriter writer;
+        writer.beginObject().beginArray("frequencies");
+        for (const Hertz f : result.frequencies) writer.element(khzOf(f));
+        writer.endArray()
+            .value("requested", request.count)
+            .value("found", result.frequencies.size())
+            .endObject();
+        std::cout << writer.text() << "\n";
+    } else {
+        for (const Hertz f : result.frequencies) std::cout << khzText(f) << "\n";
+    }
+    if (result.frequencies.size() >= request.count) return kSuccess;
+    note(shortfall(result.frequencies.size(), request.count));
+    return kDifferencesFound;
+}
+
+// coordinate FILE.qvm --group G -o OUT.qvm: one group of a plan made compatible.
+int coordinatePlan(CliEnvironment& environment, CommandArguments& arguments) {
+    const int group = groupOption(arguments, -1);
+    const std::string output = arguments.option("-o");
+    const Hertz givenStep = khzOption(arguments, "--step", 0);
+    const CoordinationRules rules = coordinationRules(arguments);
+    const bool json = jsonOutput(arguments, environment.options());
+    const std::string path = arguments.operand("FILE.qvm");
+    arguments.finish();
+    if (group < 0) throw UsageError("coordinate: --group G missing");
+    if (output.empty()) throw UsageError("coordinate: -o OUT.qvm missing");
+
+    ChannelFile plan;
+    if (const int status = readChannelFile(environment, path, plan); status != kSuccess)
+        return status;
+    if (static_cast<size_t>(group) >= plan.groups.size()) {
+        return fail(path + " has no group " + std::to_string(group) + " (it has " +
+                    std::to_string(plan.groups.size()) + ")");
+    }
+    ChannelFileGroup& target = plan.groups[static_cast<size_t>(group)];
+    const Hertz step = channelFileStep(environment, plan, static_cast<uint32_t>(group), givenStep);
+    const ChannelGrid grid =
+        groupGrid(Hertz{target.minFreq} * kHertzPerKhz, Hertz{target.maxFreq} * kHertzPerKhz, step);
+    std::vector<Hertz> channels;
+    for (const float f : target.frequencies) channels.push_back(f > 0 ? hertzFromKhz(f) : 0);
+
+    const GroupCoordination result = makeGroupCompatible(channels, grid, rules);
+    if (!result.complete()) {
+        note(shortfall(result.found, result.requested) + "; " + output + " not written");
+        return kDifferencesFound;
+    }
+    JsonWriter writer;
+    writer.beginObject().value("group", group).beginArray("changes");
+    for (const size_t c : result.replaced) {
+        char line[96];
+        std::snprintf(line, sizeof line, "channel %02zX: %s -> %s kHz\n", c,
+                      khzText(channels[c]).c_str(), khzText(result.frequencies[c]).c_str());
+        if (!json) std::cout << line;
+        writer.beginObject()
+            .value("channel", c)
+            .value("from", khzOf(channels[c]))
+            .value("to", khzOf(result.frequencies[c]))
+            .endObject();
+        target.frequencies[c] = static_cast<float>(khzOf(result.frequencies[c]));
+    }
+    writer.endArray().value("requested", result.requested).value("found", result.found);
+    if (json) std::cout << writer.endObject().text() << "\n";
+    return writeChannelFile(output, plan);
+}
+
+}  // namespace
+
+int runCoordinate(CliEnvironment& environment, CommandArguments& arguments) {
+    return arguments.has("--from") ? coordinateGrid(environment, arguments)
+                                   : coordinatePlan(environment, arguments);
+}
+
+}  // namespace quorprog::cli

@@ -1,0 +1,143 @@
+#include "coordination/coordinate.h"
+
+#include <algorithm>
+#include <random>
+
+#include "coordination/grid_marks.h"
+
+namespace quorprog::coordination {
+
+namespace {
+
+// How many of the free points nearest each end of the band a step weighs against each other.
+constexpr size_t kEdgeCandidates = 2;
+// In the shuffled passes each free point is passed over with this chance (in thousandths), so
+// that every pass tries a slightly different set.
+constexpr uint64_t kSkipPerMille = 150;
+// The shuffled passes stop after this many, or once the guard ranges visited exceed the budget
+// (a count, not a clock, so that a plan computed twice is the same plan): about a fifth of a
+// second optimised for the whole UHF band.
+constexpr int kMaxSkippingPasses = 48;
+constexpr size_t kWorkBudget = 8'000'000;
+constexpr uint64_t kSeed = 0x5175'6f72'7665'6cULL;
+
+// The kept channels on an otherwise empty grid.
+CompatibleSetBuilder startingSet(const CoordinationRequest& request) {
+    const ChannelGrid& grid = request.grid;
+    CompatibleSetBuilder builder(GridMarks(grid.from, grid.step, grid.pointCount()), request.rules);
+    for (const Hertz kept : request.keep) builder.add(kept);
+    return builder;
+}
+
+std::vector<Hertz> ascending(std::vector<Hertz> frequencies) {
+    std::sort(frequencies.begin(), frequencies.end());
+    return frequencies;
+}
+
+// Free points in ascending order, each taken when it still fits.
+std::vector<Hertz> firstFitPass(CompatibleSetBuilder builder, size_t count) {
+    const GridMarks& grid = builder.grid();
+    for (size_t i = 0; i < grid.size() && builder.channels().size() < count; ++i) {
+        if (!grid.marked(i)) builder.add(grid.frequency(i));
+    }
+    return ascending(builder.channels());
+}
+
+// Each step weighs the lowest and the highest few free points and takes the one that rules out
+// the fewest others. Products of channels packed at one edge fall mostly outside the band, and
+// choosing the end that costs least keeps room for more. With `skipper`, free points are passed
+// over at random, for a different set on every pass.
+class EdgeGreedyPass {
+  public:
+    EdgeGreedyPass(CompatibleSetBuilder builder, std::mt19937_64* skipper)
+        : builder_(std::move(builder)), skipper_(skipper), high_(builder_.grid().size()) {}
+
+    std::vector<Hertz> run(size_t count) {
+        while (builder_.channels().size() < count) {
+            const std::vector<size_t> candidates = edgeCandidates();
+            if (candidates.empty()) break;
+            size_t best = candidates.front();
+            size_t bestCost = SIZE_MAX;
+            for (const size_t i : candidates) {
+                const size_t cost = builder_.freePointsRuledOutBy(builder_.grid().frequency(i));
+                if (cost < bestCost) bestCost = cost, best = i;
+            }
+            builder_.add(builder_.grid().frequency(best));
+        }
+        return ascending(builder_.channels());
+    }
+
+    size_t work() const { return builder_.work(); }
+
+  private:
+    std::vector<size_t> edgeCandidates() {
+        const GridMarks& grid = builder_.grid();
+        // Marks only grow, so the free ends only move inwards.
+        while (low_ < high_ && grid.marked(low_)) ++low_;
+        while (high_ > low_ && grid.marked(high_ - 1)) --high_;
+        std::vector<size_t> candidates;
+        for (size_t i = low_, taken = 0; i < high_ && taken < kEdgeCandidates; ++i) {
+            if (!grid.marked(i) && !skipped()) candidates.push_back(i), ++taken;
+        }
+        for (size_t i = high_, taken = 0; i > low_ && taken < kEdgeCandidates; --i) {
+            if (!grid.marked(i - 1) && !skipped()) candidates.push_back(i - 1), ++taken;
+        }
+        // Passing over every free point would end the pass early; the lowest stays a choice.
+        if (candidates.empty() && low_ < high_) candidates.push_back(low_);
+        return candidates;
+    }
+
+    bool skipped() { return skipper_ && (*skipper_)() % 1000 < kSkipPerMille; }
+
+    CompatibleSetBuilder builder_;
+    std::mt19937_64* skipper_;
+    size_t low_ = 0;
+    size_t high_;
+};
+
+}  // namespace
+
+size_t ChannelGrid::pointCount() const {
+    if (step <= 0 || to < from) return 0;
+    const Hertz points = (to - from) / step + 1;
+    return points > static_cast<Hertz>(kMaxPoints) ? 0 : static_cast<size_t>(points);
+}
+
+CoordinationResult coordinate(const CoordinationRequest& request) {
+    CoordinationResult result;
+    result.keptConflicts = findConflicts(request.keep, request.rules);
+    if (!result.keptConflicts.empty()) return result;
+
+    const CompatibleSetBuilder start = startingSet(request);
+    std::vector<std::vector<Hertz>> candidates;
+    candidates.push_back(firstFitPass(start, request.count));
+    EdgeGreedyPass plain(start, nullptr);
+    candidates.push_back(plain.run(request.count));
+    std::mt19937_64 skipper(kSeed);
+    size_t work = plain.work();
+    for (int pass = 0; pass < kMaxSkippingPasses && work < kWorkBudget; ++pass) {
+        EdgeGreedyPass skipping(start, &skipper);
+        candidates.push_back(skipping.run(request.count));
+        work += skipping.work() - start.work();
+        if (candidates.back().size() >= request.count) break;
+    }
+
+    // The largest set that the full check confirms. The marks are exact, so that is the first
+    // one tried; still, a set that failed the check must never leave here.
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const auto& a, const auto& b) { return a.size() > b.size(); });
+    for (std::vector<Hertz>& candidate : candidates) {
+        if (findConflicts(candidate, request.rules).empty()) {
+            result.frequencies = std::move(candidate);
+            return result;
+        }
+    }
+    result.frequencies = ascending(request.keep);
+    return result;
+}
+
+std::vector<Hertz> coordinateFirstFit(const CoordinationRequest& request) {
+    return firstFitPass(startingSet(request), request.count);
+}
+
+}  // namespace quorprog::coordination

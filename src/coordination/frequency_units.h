@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorprog::coordination {
+
+// Coordination works in whole hertz. Channel frequencies are kHz with fractions of a kHz
+// (470012.5 on a 12.5 kHz step), and intermodulation products add and subtract them; in hertz
+// every product and every guard comparison is exact integer arithmetic.
+using Hertz = int64_t;
+
+constexpr Hertz kHertzPerKhz = 1000;
+
+// kHz to the nearest hertz.
+Hertz hertzFromKhz(double khz);
+
+// Hertz as kHz, for a channel table's floats and numbers in JSON.
+inline double khzOf(Hertz frequency) {
+    return static_cast<double>(frequency) / static_cast<double>(kHertzPerKhz);
+}
+
+// A kHz value as people and other tools read it: shortest form, a dot before any fraction,
+// whatever the locale (470000, 470012.5).
+std::string khzText(Hertz frequency);
+
+// A kHz value written with digits, an optional dot and fraction (never a comma), at most
+// 10 GHz. Nothing when the text is not such a number; the value is rounded to the hertz.
+std::optional<Hertz> parseKhz(std::string_view text);
+
+}  // namespace quorprog::coordination

@@ -1,0 +1,47 @@
+#include "coordination/group_coordination.h"
+
+#include <algorithm>
+
+#include "coordination/grid_marks.h"
+
+namespace quorprog::coordination {
+
+ChannelGrid groupGrid(Hertz minFrequency, Hertz maxFrequency, Hertz step) {
+    if (step <= 0) return {};
+    const Hertz firstMultiple = (minFrequency + step - 1) / step * step;
+    return {std::max(firstMultiple, step), maxFrequency, step};
+}
+
+GroupCoordination makeGroupCompatible(std::span<const Hertz> channels, const ChannelGrid& grid,
+                                      const CoordinationRules& rules) {
+    GroupCoordination result;
+    result.frequencies.assign(channels.begin(), channels.end());
+
+    // A grid point is marked exactly when it no longer fits with the channels kept so far.
+    CompatibleSetBuilder staying(GridMarks(grid.from, grid.step, grid.pointCount()), rules);
+    CoordinationRequest request{grid, 0, {}, rules};
+    for (size_t c = 0; c < channels.size(); ++c) {
+        if (channels[c] <= 0) continue;
+        ++request.count;
+        const size_t point = staying.grid().indexOf(channels[c]);
+        if (point < staying.grid().size() && !staying.grid().marked(point)) {
+            staying.add(channels[c]);
+        } else {
+            result.replaced.push_back(c);
+        }
+    }
+    request.keep = staying.channels();
+    result.requested = request.count;
+
+    std::vector<Hertz> fresh;
+    for (const Hertz f : coordinate(request).frequencies) {
+        if (std::find(request.keep.begin(), request.keep.end(), f) == request.keep.end())
+            fresh.push_back(f);
+    }
+    result.found = request.keep.size() + std::min(fresh.size(), result.replaced.size());
+    for (size_t i = 0; i < result.replaced.size() && i < fresh.size(); ++i)
+        result.frequencies[result.replaced[i]] = fresh[i];
+    return result;
+}
+
+}  // namespace quorprog::coordination

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <vector>
+
+#include "coordination/coordinate.h"
+
+namespace quorprog::coordination {
+
+// The grid of a device group: the multiples of its channel step (what the synthesiser can tune)
+// from its lowest frequency to its highest.
+ChannelGrid groupGrid(Hertz minFrequency, Hertz maxFrequency, Hertz step);
+
+// A group made compatible. The channels that can stay keep their frequencies: those on the grid,
+// taken in channel order while they fit with the ones kept before them. Every other channel that
+// has a frequency gets one the search found; empty channels stay empty.
+struct GroupCoordination {
+    std::vector<Hertz> frequencies;  // per channel; meaningful only when complete()
+    std::vector<size_t> replaced;    // channels whose frequency changes, ascending
+    size_t requested = 0;            // channels with a frequency
+    size_t found = 0;                // compatible frequencies found for them, kept ones included
+
+    bool complete() const { return found == requested; }
+};
+
+GroupCoordination makeGroupCompatible(std::span<const Hertz> channels, const ChannelGrid& grid,
+                                      const CoordinationRules& rules);
+
+}  // namespace quorprog::coordination

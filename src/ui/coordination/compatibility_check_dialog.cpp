@@ -1,0 +1,59 @@
+#include "ui/coordination/compatibility_check_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "coordination/compatibility_check.h"
+#include "text/text_ids.h"
+#include "ui/coordination/coordination_cells.h"
+
+namespace quorprog {
+
+namespace {
+
+// By ConflictKind, in its order.
+constexpr int kKindTexts[] = {text::kKindSpacing, text::kKindIm3,   text::kKindIm3x3,
+                              text::kKindIm5,     text::kKindImage, text::kKindExcluded};
+
+int kindText(coordination::ConflictKind kind) {
+    return kKindTexts[static_cast<int>(kind)];
+}
+
+// "; " between sources: the locale's decimal separator may be a comma.
+QString sourcesCell(const std::vector<coordination::Hertz>& sources) {
+    QStringList cells;
+    for (const coordination::Hertz source : sources) cells << khzCell(source);
+    return cells.join("; ");
+}
+
+}  // namespace
+
+CompatibilityCheckDialog::CompatibilityCheckDialog(CoordinatedGroup group, const LocalTexts& texts,
+                                                   QWidget* parent)
+    : CoordinationDialog(std::move(group), texts, text::kCompatibilityOfGroup,
+                         {text::kChannel, text::kFrequencyKhz, text::kConflictKind,
+                          text::kSourcesKhz, text::kProductKhz, text::kDistanceKhz},
+                         "gridConflicts", parent) {
+    setObjectName("formCompatibility");
+    buttons_->addButton(local(text::kClose), QDialogButtonBox::AcceptRole)
+        ->setObjectName("btnClose");
+    resize(720, 420);
+    refresh();
+}
+
+void CompatibilityCheckDialog::refresh() {
+    const std::vector<coordination::Conflict> conflicts =
+        coordination::findConflicts(group().channels, group().rules);
+    summary_->setText(conflicts.empty() ? local(text::kGroupIsCompatible)
+                                        : local(text::kConflictCount).arg(conflicts.size()));
+    table_->setRowCount(0);
+    for (const coordination::Conflict& conflict : conflicts) {
+        appendRow(*table_, {channelCell(conflict.channel), khzCell(conflict.frequency),
+                            local(kindText(conflict.kind)), sourcesCell(conflict.sources),
+                            khzCell(conflict.product), khzCell(conflict.distance)});
+    }
+}
+
+}  // namespace quorprog

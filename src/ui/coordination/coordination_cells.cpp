@@ -1,0 +1,39 @@
+#include "ui/coordination/coordination_cells.h"
+
+#include <QHeaderView>
+#include <QLocale>
+#include <QTableWidget>
+
+namespace quorprog {
+
+QString channelCell(size_t channel) {
+    return QString::asprintf("%02zX", channel);
+}
+
+QString khzCell(coordination::Hertz frequency) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(coordination::khzOf(frequency), 'g', 15);
+}
+
+QTableWidget* coordinationTable(const QStringList& titles, const char* objectName,
+                                QWidget* parent) {
+    auto* table = new QTableWidget(0, static_cast<int>(titles.size()), parent);
+    table->setObjectName(objectName);
+    table->setHorizontalHeaderLabels(titles);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+void appendRow(QTableWidget& table, const QStringList& cells) {
+    const int row = table.rowCount();
+    table.insertRow(row);
+    for (int column = 0; column < cells.size(); ++column)
+        table.setItem(row, column, new QTableWidgetItem(cells[column]));
+}
+
+}  // namespace quorprog

@@ -1,0 +1,63 @@
+// The grid's "Make group compatible…" end to end on a factory device: the dialog's proposal,
+// a guard changed in it, OK, and what reaches the table, the grid, the image and quorprog.ini.
+#include "app/coordination_menu.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDoubleSpinBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "app/settings_file.h"
+#include "channels/group_coordination_inputs.h"
+#include "channels/pll.h"
+#include "commands_test_support.h"
+#include "coordination/compatibility_check.h"
+#include "ui/coordination/make_compatible_dialog.h"
+
+namespace quorprog {
+namespace {
+
+TEST(CoordinationMenu, MakeGroupCompatibleCommitsTheNewFrequenciesAndKeepsTheGuards) {
+    commands_test::GridRig rig;
+    QTemporaryDir folder;
+    const SettingsFile settings(folder.filePath("quorprog.ini"));
+    CoordinationMenu menu(&rig.owner, rig.form, rig.controls, rig.session, rig.view, *rig.editor,
+                          settings, rig.prompter, rig.texts);
+    const std::vector<float> before = rig.table().Frequency[0];
+    ASSERT_FALSE(coordination::findConflicts(groupChannels(rig.table(), 0), {}).empty());
+
+    std::vector<size_t> proposed;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<MakeCompatibleDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QDoubleSpinBox*>("editIm5")->setValue(25);  // as Enter would leave it
+        proposed = dialog->proposal().replaced;
+        dialog->findChild<QPushButton*>("btnOK")->click();
+    });
+    menu.makeGroupCompatible();
+
+    ASSERT_FALSE(proposed.empty());
+    coordination::CoordinationRules rules;
+    rules.guards.im5 = coordination::hertzFromKhz(25);
+    rules.image = groupReceiverImage(rig.table(), 0);
+    EXPECT_TRUE(coordination::findConflicts(groupChannels(rig.table(), 0), rules).empty());
+    for (size_t c = 0; c < before.size(); ++c) {
+        const bool replaced = std::find(proposed.begin(), proposed.end(), c) != proposed.end();
+        EXPECT_EQ(rig.table().Frequency[0][c] != before[c], replaced) << "channel " << c;
+    }
+    // Committed as a typed frequency is: shown, and its counters in the image for the write.
+    const int c = static_cast<int>(proposed.front());
+    EXPECT_EQ(rig.cellText(c, 1), rig.view.frequencyCellText(c));
+    const auto [n, a] = rig.counters(c);
+    EXPECT_DOUBLE_EQ(ComputeChannelFrequency(n, a, pllOfChannel(rig.table(), 0, c)),
+                     rig.table().Frequency[0][c]);
+    EXPECT_GT(rig.changedBytes(), 0);
+    EXPECT_EQ(settings.readValue("COORDINATION", "IM5"), "25");
+    EXPECT_EQ(settings.readValue("COORDINATION", "SPACING"), "350");
+}
+
+}  // namespace
+}  // namespace quorprog

@@ -1,0 +1,120 @@
+#include "coordination/coordinate.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <set>
+
+namespace quorprog::coordination {
+namespace {
+
+Hertz khz(double value) {
+    return hertzFromKhz(value);
+}
+
+CoordinationRequest spacingOnly(size_t count) {
+    CoordinationRequest request;
+    request.grid = {khz(600000), khz(601000), khz(100)};
+    request.count = count;
+    request.rules.guards = {khz(350), 0, 0, 0};
+    return request;
+}
+
+TEST(Coordinate, SpacingAloneFitsEveryFourthPointOfTheGrid) {
+    const std::vector<Hertz> expected = {khz(600000), khz(600400), khz(600800)};
+    EXPECT_EQ(coordinate(spacingOnly(10)).frequencies, expected);
+    EXPECT_EQ(coordinateFirstFit(spacingOnly(10)), expected);
+    EXPECT_EQ(coordinate(spacingOnly(2)).frequencies.size(), 2u);
+}
+
+TEST(Coordinate, KeptFrequenciesStayAndCountTowardsTheRequest) {
+    CoordinationRequest request = spacingOnly(2);
+    request.keep = {khz(600550)};  // off the grid: a channel as it was
+    const CoordinationResult result = coordinate(request);
+    ASSERT_EQ(result.frequencies.size(), 2u);
+    EXPECT_NE(std::find(result.frequencies.begin(), result.frequencies.end(), khz(600550)),
+              result.frequencies.end());
+    EXPECT_TRUE(findConflicts(result.frequencies, request.rules).empty());
+}
+
+TEST(Coordinate, KeptFrequenciesThatConflictAreReportedAndNothingIsSearched) {
+    CoordinationRequest request = spacingOnly(3);
+    request.keep = {khz(600000), khz(600100)};
+    const CoordinationResult result = coordinate(request);
+    EXPECT_TRUE(result.frequencies.empty());
+    EXPECT_EQ(result.keptConflicts, findConflicts(request.keep, request.rules));
+    EXPECT_FALSE(result.keptConflicts.empty());
+}
+
+// A random request on a small grid: guards of a few steps (each kind sometimes off), on-site
+// transmitters, excluded ranges, sometimes a receiver image inside the band and kept channels.
+CoordinationRequest randomRequest(std::mt19937& random) {
+    const auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    const Hertz step = khz(std::vector<double>{12.5, 25, 50, 100}[pick(0, 3)]);
+    const Hertz from = khz(470000) + pick(0, 400) * step;
+    const int points = pick(20, 120);
+    CoordinationRequest request;
+    request.grid = {from, from + (points - 1) * step, step};
+    request.count = static_cast<size_t>(pick(1, 30));
+    const auto guard = [&](int most) { return pick(0, 3) == 0 ? 0 : pick(1, most) * step / 2; };
+    request.rules.guards = {guard(12), guard(8), guard(6), guard(4)};
+    const auto inBand = [&] { return from + pick(-10, points + 10) * step + pick(0, 3) * 1000; };
+    for (int i = pick(0, 3); i > 0; --i) request.rules.onSite.push_back(inBand());
+    for (int i = pick(0, 2); i > 0; --i) {
+        const Hertz low = inBand();
+        request.rules.excluded.push_back({low, low + pick(0, 8) * step});
+    }
+    if (pick(0, 2) == 0)
+        request.rules.image = ReceiverImage{pick(1, points) * step / 2, pick(0, 1) == 1};
+    for (int i = pick(0, 2); i > 0; --i) request.keep.push_back(inBand());
+    return request;
+}
+
+bool onGrid(const ChannelGrid& grid, Hertz frequency) {
+    return frequency >= grid.from && frequency <= grid.to &&
+           (frequency - grid.from) % grid.step == 0;
+}
+
+// The search's marks must match the check both ways: a first-fit set passes the check (no
+// conflict missed) and, short of the count, no free grid point could still be added (none
+// ruled out wrongly). The full search returns a compatible set at least as large.
+TEST(Coordinate, EverySetFoundPassesTheCheckWithTheSameGuards) {
+    std::mt19937 random(20261208);
+    for (int round = 0; round < 60; ++round) {
+        const CoordinationRequest request = randomRequest(random);
+        SCOPED_TRACE("round " + std::to_string(round));
+        const CoordinationResult result = coordinate(request);
+        if (!findConflicts(request.keep, request.rules).empty()) {
+            EXPECT_TRUE(result.frequencies.empty());
+            EXPECT_FALSE(result.keptConflicts.empty());
+            continue;
+        }
+        EXPECT_TRUE(findConflicts(result.frequencies, request.rules).empty());
+        const std::set<Hertz> found(result.frequencies.begin(), result.frequencies.end());
+        EXPECT_EQ(found.size(), result.frequencies.size());
+        for (const Hertz kept : request.keep) EXPECT_TRUE(found.contains(kept));
+        for (const Hertz f : result.frequencies) {
+            const bool kept =
+                std::find(request.keep.begin(), request.keep.end(), f) != request.keep.end();
+            EXPECT_TRUE(kept || onGrid(request.grid, f)) << khzText(f);
+        }
+        EXPECT_LE(result.frequencies.size(), std::max(request.count, request.keep.size()));
+
+        const std::vector<Hertz> firstFit = coordinateFirstFit(request);
+        ASSERT_TRUE(findConflicts(firstFit, request.rules).empty());
+        EXPECT_GE(result.frequencies.size(), firstFit.size());
+        if (firstFit.size() >= request.count) continue;
+        for (Hertz f = request.grid.from; f <= request.grid.to; f += request.grid.step) {
+            if (std::find(firstFit.begin(), firstFit.end(), f) != firstFit.end()) continue;
+            std::vector<Hertz> more = firstFit;
+            more.push_back(f);
+            EXPECT_FALSE(findConflicts(more, request.rules).empty()) << "free " << khzText(f);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quorprog::coordination
