@@ -3,6 +3,7 @@
 #include <string>
 
 #include "command_line.h"
+#include "files/channel_file_table.h"
 
 namespace quorprog::cli {
 
@@ -12,19 +13,15 @@ namespace {
 
 std::optional<Hertz> describedStep(const DescriptionReader& description,
                                    const std::string& identifier, uint32_t p) {
-    for (uint32_t n = 0;; ++n) {
-        const std::string model = description.readText("MODELS", "Name" + std::to_string(n));
-        if (model.empty()) return std::nullopt;
-        if (description.readText(model, "Memorymap") != identifier) continue;
-        const std::string pll =
-            description.readText(model, "Partition" + std::to_string(p) + ".PLL");
-        const int64_t xtal = description.readInteger(pll, "XTAL", 0);
-        const int64_t multiplier = description.readInteger(pll, "Multiplier", 0);
-        const int64_t divider = description.readInteger(pll, "XTALDivider0", 0);
-        const int64_t hertz = multiplier * xtal * coordination::kHertzPerKhz;
-        if (hertz <= 0 || divider <= 0 || hertz % divider != 0) return std::nullopt;
-        return hertz / divider;
-    }
+    const std::string model = modelWithMemoryMap(description, identifier);
+    if (model.empty()) return std::nullopt;
+    const std::string pll = description.readText(model, "Partition" + std::to_string(p) + ".PLL");
+    const int64_t xtal = description.readInteger(pll, "XTAL", 0);
+    const int64_t multiplier = description.readInteger(pll, "Multiplier", 0);
+    const int64_t divider = description.readInteger(pll, "XTALDivider0", 0);
+    const int64_t hertz = multiplier * xtal * coordination::kHertzPerKhz;
+    if (hertz <= 0 || divider <= 0 || hertz % divider != 0) return std::nullopt;
+    return hertz / divider;
 }
 
 }  // namespace

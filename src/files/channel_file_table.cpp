@@ -19,15 +19,14 @@ uint32_t channelsOf(const ChannelTable& table, uint32_t p) {
     return static_cast<uint32_t>(held);
 }
 
-// The model of the description whose memory map is `memoryMap`; empty when none is.
+}  // namespace
+
 std::string modelWithMemoryMap(const DescriptionReader& description, std::string_view memoryMap) {
     for (uint32_t n = 0;; ++n) {
         const std::string name = description.readText("MODELS", "Name" + std::to_string(n));
         if (name.empty() || description.readText(name, "Memorymap") == memoryMap) return name;
     }
 }
-
-}  // namespace
 
 ChannelFile channelFileFromTable(const ChannelTable& table, int32_t savedAt) {
     ChannelFile file;

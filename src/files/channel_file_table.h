@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "channels/channel_table.h"
 #include "description/description_reader.h"
@@ -27,6 +29,10 @@ uint32_t copyFileGroup(const ChannelFileGroup& group, ChannelTable& table, uint3
 // Every group into the same partition of a matching table (fileMatchesTable); the result is the
 // number of channels whose subtone code the table lacks, each now at position 0.
 uint32_t loadMatchingFile(const ChannelFile& file, ChannelTable& table);
+
+// The model of the description whose memory map is `memoryMap` (a channel file's identifier);
+// empty when none is.
+std::string modelWithMemoryMap(const DescriptionReader& description, std::string_view memoryMap);
 
 // A table holding the file on its own, without a device: every group with its type, range,
 // channels and subtones. The subtone names come from the description's model whose memory map

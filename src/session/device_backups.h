@@ -33,8 +33,6 @@ class DeviceBackups {
     bool keepBeforeWrite(std::span<const uint8_t> device, const std::string& model);
 
   private:
-    std::string reasonText(int englishId, const std::string& reason) const;
-
     const BackupStore& store_;
     const Clock& clock_;
     Prompter& prompter_;
