@@ -89,7 +89,7 @@ std::string checkJson(const std::vector<GroupCheck>& checks) {
 int runCheck(CliEnvironment& environment, CommandArguments& arguments) {
     const int onlyGroup = groupOption(arguments, -1);
     const CoordinationRules rules = coordinationRules(arguments);
-    const bool json = jsonOutput(arguments, environment.options());
+    const bool json = environment.options().json;
     const std::string path = arguments.operand("SOURCE");
     arguments.finish();
 
@@ -108,7 +108,7 @@ int runCheck(CliEnvironment& environment, CommandArguments& arguments) {
         if (onlyGroup >= 0 && p != static_cast<size_t>(onlyGroup)) continue;
         std::vector<Hertz> channels;
         for (const float f : source.plan.groups[p].frequencies)
-            channels.push_back(f > 0 ? hertzFromKhz(f) : 0);
+            channels.push_back(channelHertz(f));
         CoordinationRules groupRules = rules;
         groupRules.image = source.images[p];
         checks.push_back({p, findConflicts(channels, groupRules)});

@@ -42,6 +42,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     if (i == arguments.size()) throw UsageError("no command given");
     line.command = arguments[i++];
     line.arguments.assign(arguments.begin() + static_cast<ptrdiff_t>(i), arguments.end());
+    // Scripts write --json after the command as often as before it; every command takes both.
+    const auto json = std::remove(line.arguments.begin(), line.arguments.end(), "--json");
+    if (json != line.arguments.end()) line.options.json = true;
+    line.arguments.erase(json, line.arguments.end());
     return line;
 }
 

@@ -40,7 +40,8 @@ struct CommandLine {
     std::vector<std::string> arguments;
 };
 
-// Global options come before the command; the rest belongs to the command.
+// Global options come before the command; the rest belongs to the command, but for --json, which
+// may also follow it.
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
 // The arguments of one command: its options (with or without a value) and its operands, in any

@@ -37,9 +37,11 @@ int coordinateGrid(CliEnvironment& environment, CommandArguments& arguments) {
         request.keep.push_back(*kept);
     }
     request.rules = coordinationRules(arguments);
-    const bool json = jsonOutput(arguments, environment.options());
+    const bool json = environment.options().json;
     arguments.finish();
     if (request.count == 0) throw UsageError("coordinate: --count N missing");
+    // 0 kHz is how a plan says "no channel": a grid starting there would offer it as one.
+    if (request.grid.from <= 0) throw UsageError("coordinate: --from must be above 0 kHz");
     if (request.grid.pointCount() == 0) {
         throw UsageError(
             "coordinate: --from up to --to in steps of --step must be a grid of 1 to " +
@@ -77,7 +79,7 @@ int coordinatePlan(CliEnvironment& environment, CommandArguments& arguments) {
     const std::string output = arguments.option("-o");
     const Hertz givenStep = khzOption(arguments, "--step", 0);
     const CoordinationRules rules = coordinationRules(arguments);
-    const bool json = jsonOutput(arguments, environment.options());
+    const bool json = environment.options().json;
     const std::string path = arguments.operand("FILE.qvm");
     arguments.finish();
     if (group < 0) throw UsageError("coordinate: --group G missing");
@@ -94,8 +96,13 @@ int coordinatePlan(CliEnvironment& environment, CommandArguments& arguments) {
     const Hertz step = channelFileStep(environment, plan, static_cast<uint32_t>(group), givenStep);
     const ChannelGrid grid =
         groupGrid(Hertz{target.minFreq} * kHertzPerKhz, Hertz{target.maxFreq} * kHertzPerKhz, step);
+    if (grid.pointCount() == 0) {
+        return fail(path + ": group " + std::to_string(group) + " has no channel grid in its range " +
+                    std::to_string(target.minFreq) + "-" + std::to_string(target.maxFreq) +
+                    " kHz on a " + khzText(step) + " kHz step");
+    }
     std::vector<Hertz> channels;
-    for (const float f : target.frequencies) channels.push_back(f > 0 ? hertzFromKhz(f) : 0);
+    for (const float f : target.frequencies) channels.push_back(channelHertz(f));
 
     const GroupCoordination result = makeGroupCompatible(channels, grid, rules);
     if (!result.complete()) {

@@ -38,10 +38,6 @@ int groupOption(CommandArguments& arguments, int fallback) {
     return group;
 }
 
-bool jsonOutput(CommandArguments& arguments, const GlobalOptions& options) {
-    return arguments.flag("--json") || options.json;
-}
-
 Hertz khzOption(CommandArguments& arguments, const std::string& name, Hertz fallback) {
     return arguments.has(name) ? khzValue(name, arguments.option(name)) : fallback;
 }

@@ -14,9 +14,6 @@ coordination::Hertz khzOption(CommandArguments& arguments, const std::string& na
 // --group N (from 0); `fallback` when absent.
 int groupOption(CommandArguments& arguments, int fallback);
 
-// --json after the command, as the coordination commands also take it, or before it.
-bool jsonOutput(CommandArguments& arguments, const GlobalOptions& options);
-
 // The options every coordination command shares: --spacing, --im3, --im3x3, --im5 (kHz, 0 turns
 // a kind off), --with F (repeatable) and --exclude LOW-HIGH (repeatable).
 coordination::CoordinationRules coordinationRules(CommandArguments& arguments);

@@ -12,7 +12,8 @@ Global options (before the command):
   --log FILE           append the log (the same lines as log.txt) to FILE; default: no log
   --yes                answer Yes to every question (write confirmation, low battery)
   --json               machine-readable output for show, read, map, qvm, diff, backups, ports,
-                       check, coordinate and the --dry-run of program and restore
+                       check, coordinate and the --dry-run of program and restore; it may
+                       also follow the command
   --no-backup          keep no backup of the device (see BACKUPS below)
   --help               this text
   --version            the program version

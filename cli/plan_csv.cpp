@@ -53,9 +53,8 @@ std::string planCsv(const ChannelFile& plan) {
     for (size_t p = 0; p < plan.groups.size(); ++p) {
         const ChannelFileGroup& group = plan.groups[p];
         for (size_t c = 0; c < group.frequencies.size(); ++c) {
-            const float frequency = group.frequencies[c] > 0 ? group.frequencies[c] : 0.0f;
             out += std::to_string(p) + "," + std::to_string(c) + "," +
-                   coordination::khzText(coordination::hertzFromKhz(frequency)) + "," +
+                   coordination::khzText(coordination::channelHertz(group.frequencies[c])) + "," +
                    std::to_string(c < group.subtoneCodes.size() ? group.subtoneCodes[c] : 0) + "\n";
         }
     }

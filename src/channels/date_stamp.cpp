@@ -51,15 +51,14 @@ std::string FormatDate(std::string_view pattern, const CalendarDate& date, char 
     return text;
 }
 
-bool StampDates(MemoryMap& map, uint32_t partitionCount, const Clock& clock, char separator,
-                Bytes* image) {
+bool StampDates(MemoryMap& map, uint32_t partitionCount, const Clock& clock, Bytes* image) {
     const CalendarDate today = clock.today();
     for (uint32_t p = 0; p < partitionCount; ++p) {
         const std::string entry = map.entryOf(partitionKey(p, "Date"));
         if (entry.empty()) continue;
         const std::string pattern = map.entryOf(partitionKey(p, "DateFormat"));
         if (pattern.empty()) continue;
-        map.WriteEntryText(entry, FormatDate(pattern, today, separator), image);
+        map.WriteEntryText(entry, FormatDate(pattern, today, clock.dateSeparator()), image);
     }
     return true;
 }

@@ -17,9 +17,10 @@ namespace quorprog {
 std::string FormatDate(std::string_view pattern, const CalendarDate& date, char separator = '/');
 
 // Before a write: for each partition whose memory map has both Partition%d.Date and
-// Partition%d.DateFormat, stores today's date in that pattern with WriteEntryText (which marks the
-// bytes changed). Partitions lacking either key get no date. Always true.
-bool StampDates(MemoryMap& map, uint32_t partitionCount, const Clock& clock, char separator = '/',
+// Partition%d.DateFormat, stores today's date in that pattern, with the clock's date separator,
+// through WriteEntryText (which marks the bytes changed). Partitions lacking either key get no
+// date. Always true.
+bool StampDates(MemoryMap& map, uint32_t partitionCount, const Clock& clock,
                 Bytes* image = nullptr);
 
 }  // namespace quorprog

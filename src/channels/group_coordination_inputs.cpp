@@ -13,7 +13,7 @@ using coordination::kHertzPerKhz;
 std::vector<Hertz> groupChannels(const ChannelTable& table, uint32_t p) {
     std::vector<Hertz> channels;
     for (const float frequency : table.Frequency[p])
-        channels.push_back(frequency > 0.0f ? coordination::hertzFromKhz(frequency) : 0);
+        channels.push_back(coordination::channelHertz(frequency));
     return channels;
 }
 

@@ -16,6 +16,10 @@ Hertz hertzFromKhz(double khz) {
     return std::llround(khz * static_cast<double>(kHertzPerKhz));
 }
 
+Hertz channelHertz(double khz) {
+    return std::isfinite(khz) && khz > 0 && khz <= kLargestKhz ? hertzFromKhz(khz) : 0;
+}
+
 std::string khzText(Hertz frequency) {
     const Hertz magnitude = frequency < 0 ? -frequency : frequency;
     std::string text = frequency < 0 ? "-" : "";

@@ -17,6 +17,11 @@ constexpr Hertz kHertzPerKhz = 1000;
 // kHz to the nearest hertz.
 Hertz hertzFromKhz(double khz);
 
+// A channel's frequency from a plan (kHz, as a channel table or channel file holds it): 0, an
+// empty channel, unless it is a real frequency above 0 and at most 10 GHz. A file may hold any
+// float; infinities and absurd values must not reach the products' arithmetic.
+Hertz channelHertz(double khz);
+
 // Hertz as kHz, for a channel table's floats and numbers in JSON.
 inline double khzOf(Hertz frequency) {
     return static_cast<double>(frequency) / static_cast<double>(kHertzPerKhz);

@@ -100,7 +100,7 @@ bool DeviceSession::transferChanges(ProgrammerLink& link, const BatteryDisplay& 
     }
     if (backups_ && !backups_->keepBeforeWrite(check, modelName_)) return false;
 
-    StampDates(map_, table_.PartitionCount, services_.clock, services_.clock.dateSeparator());
+    StampDates(map_, table_.PartitionCount, services_.clock);
     if (!changesFitMemory(image_, memorySize)) return false;
     return writeChangedBytes(link, memorySize);
 }

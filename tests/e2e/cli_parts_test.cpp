@@ -71,6 +71,11 @@ TEST(CommandLine, GlobalOptionsComeBeforeTheCommand) {
     EXPECT_EQ(line.options.logFile, "a.log");
     EXPECT_EQ(line.command, "read");
     EXPECT_THAT(line.arguments, ::testing::ElementsAre("--yes", "-p", "2"));
+
+    // --json may also follow the command, for every command.
+    const CommandLine after = parseCommandLine({"ports", "--json"});
+    EXPECT_TRUE(after.options.json);
+    EXPECT_TRUE(after.arguments.empty());
 }
 
 TEST(CommandLine, WrongGlobalOptionsAreUsageErrors) {

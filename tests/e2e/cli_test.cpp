@@ -471,6 +471,8 @@ INSTANTIATE_TEST_SUITE_P(
         std::vector<const char*>{"check", "p.qvm", "--group", "-1"},
         std::vector<const char*>{"coordinate", "--from", "470000", "--to", "790000", "--count",
                                  "8"},
+        std::vector<const char*>{"coordinate", "--from", "0", "--to", "1000", "--step", "12.5",
+                                 "--count", "3"},
         std::vector<const char*>{"coordinate", "--from", "790000", "--to", "470000", "--step", "25",
                                  "--count", "8"},
         std::vector<const char*>{"coordinate", "--from", "470000", "--to", "470100", "--step", "25",

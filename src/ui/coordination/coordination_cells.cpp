@@ -1,8 +1,9 @@
 #include "ui/coordination/coordination_cells.h"
 
 #include <QHeaderView>
-#include <QLocale>
 #include <QTableWidget>
+
+#include "ui/numbers/display_numbers.h"
 
 namespace quorprog {
 
@@ -11,9 +12,7 @@ QString channelCell(size_t channel) {
 }
 
 QString khzCell(coordination::Hertz frequency) {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(coordination::khzOf(frequency), 'g', 15);
+    return shortestText(coordination::khzOf(frequency));
 }
 
 QTableWidget* coordinationTable(const QStringList& titles, const char* objectName,

@@ -70,9 +70,13 @@ QString rangeText(uint32_t minKHz, uint32_t maxKHz) {
     return QString::fromStdString(rangeMHzText(minKHz, maxKHz, displayDecimalSeparatorText()));
 }
 
+QString shortestText(double value, const QLocale& locale) {
+    return plainNumbers(locale).toString(value, 'g', kSignificantDigits);
+}
+
 QString frequencyText(float kHz, const QLocale& locale) {
     if (!(kHz > 0.0f)) return QString();
-    return plainNumbers(locale).toString(static_cast<double>(kHz), 'g', kSignificantDigits);
+    return shortestText(static_cast<double>(kHz), locale);
 }
 
 std::optional<float> parseFrequencyText(const QString& text, const QLocale& locale) {

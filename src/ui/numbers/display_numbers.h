@@ -22,6 +22,9 @@ std::string displayDecimalSeparatorText();
 // value with a fixed count of decimals, as "%0.3f" would give it, with the desktop's separator.
 QString decimalText(double value, int decimals);
 
+// value as the shortest text with up to 15 significant digits (470012.5, 470000, 0).
+QString shortestText(double value, const QLocale& locale = QLocale());
+
 // A group's range from its limits in kHz, "470.000-790.000 MHz" with the desktop's separator.
 QString rangeText(uint32_t minKHz, uint32_t maxKHz);
 

@@ -28,10 +28,10 @@ TEST(StampDatesTest, EveryDefaultPartitionGetsTodayInItsEightBytes) {
     EXPECT_FALSE(device.image.isChanged(87));
 }
 
-TEST(StampDatesTest, SeparatorIsPassedIn) {
+TEST(StampDatesTest, TheClockGivesTheSeparator) {
     Device device(defaultDescriptionText());
     device.table.MemoryMapName = "DEFAULTMAP1PART";
-    EXPECT_TRUE(StampDates(device.map, 1, kSixthDecember2026, '.'));
+    EXPECT_TRUE(StampDates(device.map, 1, FixedClock({2026, 12, 6}, '.')));
     EXPECT_EQ(bytesAt(device.image, 79, 8), "06.12.26");
 }
 
@@ -49,7 +49,7 @@ TEST(StampDatesTest, WorksOnAnotherImageWhenGivenOne) {
     Device device(defaultDescriptionText());
     device.table.MemoryMapName = "DEFAULTMAP1PART";
     Bytes other(256, 0);
-    EXPECT_TRUE(StampDates(device.map, 1, kSixthDecember2026, '/', &other));
+    EXPECT_TRUE(StampDates(device.map, 1, kSixthDecember2026, &other));
     EXPECT_EQ(std::string(other.begin() + 79, other.begin() + 87), "06/12/26");
     EXPECT_EQ(bytesAt(device.image, 79, 1), std::string(1, '\0'));
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace quorprog::coordination {
 namespace {
 
@@ -19,6 +21,13 @@ TEST(FrequencyUnits, ParseKhzTakesPlainDecimalsOnly) {
     EXPECT_EQ(parseKhz("0.0004"), 0);  // rounded to the hertz
     for (const char* wrong : {"", "12,5", "1e5", "-350", "inf", "nan", "35O", "99999999"})
         EXPECT_EQ(parseKhz(wrong), std::nullopt) << wrong;
+}
+
+// A channel file may hold any float: what is not a frequency is an empty channel.
+TEST(FrequencyUnits, ChannelHertzTakesRealFrequenciesOnly) {
+    EXPECT_EQ(channelHertz(470012.5), 470012500);
+    for (const double empty : {0.0, -470000.0, 1.0e8, HUGE_VAL, -HUGE_VAL, double{NAN}})
+        EXPECT_EQ(channelHertz(empty), 0) << empty;
 }
 
 }  // namespace

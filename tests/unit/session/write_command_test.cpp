@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "session_rig.h"
@@ -78,6 +79,13 @@ TEST(WriteCommand, ChecksAtTwiceTheReadDelayAndGoesBackToIt) {
 TEST(WriteCommand, TheDateStampTakesTheDesktopsDateSeparator) {
     EditedDevice rig(factoryDevice("dual group system"));
     rig.clock = FixedClock({2026, 12, 6}, '.');
+    // The write question's preview shows the date the write stores.
+    const auto pending = rig.session.pendingChanges();
+    const auto date = std::find_if(pending.begin(), pending.end(), [](const ImageChange& change) {
+        return change.field == ChangeField::Date;
+    });
+    ASSERT_NE(date, pending.end());
+    EXPECT_EQ(date->newText, "06.12.26");
     EXPECT_TRUE(rig.session.write(rig.link));
     EXPECT_EQ(
         rig.session.memoryMap().ReadEntryText(rig.session.memoryMap().entryOf("Partition0.Date")),
