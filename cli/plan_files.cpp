@@ -7,8 +7,9 @@
 
 namespace quorprog::cli {
 
-int readChannelFile(CliEnvironment& environment, const std::string& path, ChannelFile& file) {
-    const auto bytes = readFileBytes(path);
+int readChannelFile(CliEnvironment& environment, const std::string& path, ChannelFile& file,
+                    Bytes* raw) {
+    auto bytes = readFileBytes(path);
     if (!bytes) return fail("cannot read " + path);
     ChannelFileParse parsed = parseChannelFile(*bytes);
     switch (parsed.error) {
@@ -22,6 +23,7 @@ int readChannelFile(CliEnvironment& environment, const std::string& path, Channe
             break;
     }
     file = std::move(parsed.file);
+    if (raw) *raw = std::move(*bytes);
     return kSuccess;
 }
 

@@ -9,8 +9,10 @@
 namespace quorprog::cli {
 
 // A channel file read whole. A file that is not one gets the program's own message; a cut-off
-// or unreadable one the tool's. kSuccess, or kFailed once reported.
-int readChannelFile(CliEnvironment& environment, const std::string& path, ChannelFile& file);
+// or unreadable one the tool's. `raw`, when given, receives the file's bytes as read (the open
+// command of the program takes those). kSuccess, or kFailed once reported.
+int readChannelFile(CliEnvironment& environment, const std::string& path, ChannelFile& file,
+                    Bytes* raw = nullptr);
 
 // A raw image identified against the models of the description and set up into the session,
 // as the read command does with a device. kSuccess, or kFailed once reported.

@@ -7,7 +7,7 @@
 #include "device_steps.h"
 #include "description/integer_text.h"
 #include "files/channel_file_commands.h"
-#include "files/file_bytes.h"
+#include "plan_files.h"
 #include "files/import_mapping.h"
 #include "report.h"
 #include "session/group_encoding.h"
@@ -110,24 +110,17 @@ int runProgram(CliEnvironment& environment, CommandArguments& arguments) {
     arguments.finish();
 
     // A file that cannot be used is refused before the device is touched.
-    const auto bytes = readFileBytes(path);
-    if (!bytes) return fail("cannot read " + path);
-    const ChannelFileParse parsed = parseChannelFile(*bytes);
-    if (parsed.error == ChannelFileError::NotAChannelFile) {
-        environment.prompter().inform(environment.text(text::kFileCorrupt),
-                                      environment.text(text::kError));
-        return kFailed;
-    }
-    if (parsed.error == ChannelFileError::Truncated) {
-        return failTruncatedChannelFile(path);
-    }
+    ChannelFile checked;  // opened again below against the device's table
+    Bytes bytes;
+    if (const int status = readChannelFile(environment, path, checked, &bytes); status != kSuccess)
+        return status;
 
     ProgrammerConnection connection(environment);
     DeviceSession session(environment.description(), environment.sessionServices());
     if (!readDevice(environment, connection, programmer, session)) return kFailed;
 
     const OpenResult opened =
-        openChannelFile(*bytes, session.table(), environment.prompter(), environment.texts());
+        openChannelFile(bytes, session.table(), environment.prompter(), environment.texts());
     switch (opened.outcome) {
         case OpenOutcome::Refused:
             return kFailed;
