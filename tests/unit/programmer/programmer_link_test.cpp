@@ -233,15 +233,26 @@ TEST_F(ProgrammerLinkTest, DelayGoesOutWithAtLeastTwoDigits) {
     }
 }
 
+// Only the whole line confirms a delay: an empty or cut answer may be a command the box never
+// took.
 TEST_F(ProgrammerLinkTest, UnconfirmedDelayEndsTheRead) {
-    chooseProgrammer(with(programmerAnswers(), {{"D C8\n", "\r\nDELAY=C9\r\n>"}}));
-    link.SetDelay(200);
-    link.SetBankDestination(destination);
-    EXPECT_FALSE(link.ReadBank(0));
-    EXPECT_EQ(line.sent, "*TD C8\n");
-    EXPECT_NE(log.text().find("ERROR SETTING DELAY!\n"), std::string::npos);
-    EXPECT_FALSE(link.IsOpen());
-    EXPECT_EQ(destination, Bytes(256, 0xEE));
+    for (const char* answer : {"\r\nDELAY=C9\r\n>", "", "\r\nDELAY=C\r\n>", "\r\n>"}) {
+        ScriptedSerialLine wire;
+        RecordingLog delayLog;
+        ProgrammerLink fresh{wire, delayLog, prompter, progress};
+        wire.port("COM1", with(programmerAnswers(), {{"D C8\n", answer}}));
+        fresh.ScanProgrammers();
+        fresh.SelectProgrammer(0);
+        fresh.SetDelay(200);
+        Bytes target(256, 0xEE);
+        fresh.SetBankDestination(target);
+        wire.sent.clear();
+        EXPECT_FALSE(fresh.ReadBank(0)) << answer;
+        EXPECT_EQ(wire.sent, "*TD C8\n") << answer;
+        EXPECT_NE(delayLog.text().find("ERROR SETTING DELAY!\n"), std::string::npos) << answer;
+        EXPECT_FALSE(fresh.IsOpen());
+        EXPECT_EQ(target, Bytes(256, 0xEE));
+    }
 }
 
 TEST_F(ProgrammerLinkTest, RowFaultsEndTheReadWithTheirLogLine) {
@@ -279,24 +290,27 @@ TEST_F(ProgrammerLinkTest, RowFaultsEndTheReadWithTheirLogLine) {
     }
 }
 
-TEST_F(ProgrammerLinkTest, SilentBankSelectionCountsAsConfirmedAndTheRowsFail) {
-    Answers answers = programmerAnswers();
-    std::erase_if(answers, [](const auto& answer) { return answer.first == "B 0\n"; });
-    chooseProgrammer(answers);
-    link.SetBankDestination(destination);
-    EXPECT_FALSE(link.ReadBank(0));
-    EXPECT_EQ(line.sent, "*TB 0\nR\n");
-    EXPECT_EQ(log.text().find("ERROR SETTING BANK!"), std::string::npos);
-    EXPECT_NE(log.text().find("Reading BANK 00 from memory\nERROR READING ROWS ALIGNMENT!\n"),
-              std::string::npos);
-}
-
-TEST_F(ProgrammerLinkTest, WrongBankConfirmationEndsTheRead) {
-    chooseProgrammer(with(programmerAnswers(), {{"B 0\n", "\r\nBANK=1\r\n>"}}));
-    link.SetBankDestination(destination);
-    EXPECT_FALSE(link.ReadBank(0));
-    EXPECT_EQ(line.sent, "*TB 0\n");
-    EXPECT_NE(log.text().find("ERROR SETTING BANK!\n"), std::string::npos);
+// A bank is confirmed by its whole line only. A box that stays silent (the command was lost on
+// the line) or whose answer is cut off is still on the bank it had, so the read ends before its
+// rows are asked for.
+TEST_F(ProgrammerLinkTest, BankReadNeedsTheBanksWholeLine) {
+    for (const char* answer :
+         {"\r\nBANK=1\r\n>", "", "\r\nBANK=\r\n>", "\r\nBA", "\r\n>", "\r\nBANK=00\r\n>"}) {
+        ScriptedSerialLine wire;
+        RecordingLog bankLog;
+        ProgrammerLink fresh{wire, bankLog, prompter, progress};
+        wire.port("COM1", with(programmerAnswers(), {{"B 0\n", answer}}));
+        fresh.ScanProgrammers();
+        fresh.SelectProgrammer(0);
+        fresh.SetBankDestination(destination);
+        wire.sent.clear();
+        EXPECT_FALSE(fresh.ReadBank(0)) << answer;
+        EXPECT_EQ(wire.sent, "*TB 0\n") << answer;
+        EXPECT_NE(bankLog.text().find("Reading BANK 00 from memory\nERROR SETTING BANK!\n"),
+                  std::string::npos)
+            << answer;
+        EXPECT_FALSE(fresh.IsOpen());
+    }
 }
 
 TEST_F(ProgrammerLinkTest, MemoryTypeWithout24CIsRefused) {
@@ -305,7 +319,7 @@ TEST_F(ProgrammerLinkTest, MemoryTypeWithout24CIsRefused) {
     EXPECT_FALSE(link.ReadBank(0));
     EXPECT_EQ(line.sent, "*T");
     EXPECT_EQ(prompter.lines(), std::vector<std::string>{
-                                     "ERROR: The memory type isn't supported by this programmer!"});
+                                    "ERROR: The memory type isn't supported by this programmer!"});
     EXPECT_FALSE(link.IsOpen());
 }
 
@@ -337,8 +351,14 @@ TEST_F(ProgrammerLinkTest, SelectBankConfirmsBanksInTurnAndClosesThePortWhenNotC
     struct Case {
         const char* secondAnswer;
         bool confirmed;
+        const char* replyLine;
     };
-    const Case cases[] = {{"\r\nBANK=1\r\n>", true}, {"\r\nBANK=0\r\n>", false}};
+    const Case cases[] = {{"\r\nBANK=1\r\n>", true, "BANK=1"},
+                          {"\r\nBANK=0\r\n>", false, "BANK=0"},
+                          // Lost on the line, or cut off: the box may still be on bank 0.
+                          {"", false, ""},
+                          {"\r\nBANK=\r\n>", false, "BANK="},
+                          {"\r\nBANK=1 \r\n>", false, "BANK=1 "}};
     for (const Case& c : cases) {
         ScriptedSerialLine wire;
         RecordingLog bankLog;
@@ -352,11 +372,11 @@ TEST_F(ProgrammerLinkTest, SelectBankConfirmsBanksInTurnAndClosesThePortWhenNotC
         EXPECT_EQ(fresh.SelectBank(1), c.confirmed) << c.secondAnswer;
         EXPECT_EQ(fresh.IsOpen(), c.confirmed) << c.secondAnswer;
         // Judged on the second bank's own answer, not on a prompt left over from the first.
-        EXPECT_EQ(fresh.ReplyLine(), c.confirmed ? "BANK=1" : "BANK=0");
+        EXPECT_EQ(fresh.ReplyLine(), c.replyLine);
         EXPECT_EQ(
             bankLog.text().find("ERROR SETTING BANK!\nSERIAL PORT CLOSED.\n") != std::string::npos,
             !c.confirmed);
-        EXPECT_EQ(wire.timeouts, 0) << c.secondAnswer;
+        if (*c.secondAnswer != '\0') EXPECT_EQ(wire.timeouts, 0) << c.secondAnswer;
     }
 }
 
@@ -385,7 +405,11 @@ TEST_F(ProgrammerLinkTest, SingleByteFaultsGiveMinusOneAndTheirLogLine) {
     const Case cases[] = {{"\r\n0:10-MEM ERROR\r\n>", "MEMORY ERROR\n"},
                           {"\r\n0-10- 33\r\n>", "ERROR READING ROWS ALIGNMENT!\n"},
                           {"", "ERROR READING ROWS ALIGNMENT!\n"},
-                          {"\r\n0:10- 3\r\n>", "ERROR READING DATA ON ROWS!\n"}};
+                          {"\r\n0:10- 3\r\n>", "ERROR READING DATA ON ROWS!\n"},
+                          // The byte of another bank or address is not the one asked for.
+                          {"\r\n1:10- 33 \r\n>", "ERROR READING ROWS ALIGNMENT!\n"},
+                          {"\r\n0:11- 33 \r\n>", "ERROR READING ROWS ALIGNMENT!\n"},
+                          {"\r\n0:1- 33 \r\n>", "ERROR READING ROWS ALIGNMENT!\n"}};
     for (const Case& c : cases) {
         ScriptedSerialLine wire;
         RecordingLog byteLog;
