@@ -146,8 +146,7 @@ TEST_F(CliTest, DiffTellsEqualFromDifferentImagesOfOneModel) {
     } cases[] = {
         {{"diff", path("a.bin"), path("a.bin")}, 0, "Nothing to change.\n"},
         {{"diff", path("a.bin"), path("b.bin")}, 3, "other bytes\n  100: 0 \u2192 7\n"},
-        {{"--json", "diff", path("a.bin"), path("b.bin")},
-         3,
+        {{"--json", "diff", path("a.bin"), path("b.bin")}, 3,
          "{\"changes\":[{\"address\":100,\"old\":0,\"new\":7}]}\n"},
         {{"diff", path("a.bin"), path("single.bin")}, 1, ""},
         {{"diff", path("a.bin"), path("absent.bin")}, 1, ""},

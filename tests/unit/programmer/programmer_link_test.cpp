@@ -319,7 +319,7 @@ TEST_F(ProgrammerLinkTest, MemoryTypeWithout24CIsRefused) {
     EXPECT_FALSE(link.ReadBank(0));
     EXPECT_EQ(line.sent, "*T");
     EXPECT_EQ(prompter.lines(), std::vector<std::string>{
-                                    "ERROR: The memory type isn't supported by this programmer!"});
+                                     "ERROR: The memory type isn't supported by this programmer!"});
     EXPECT_FALSE(link.IsOpen());
 }
 
