@@ -109,5 +109,45 @@ TEST(ChangeListing, HeadingsFollowTheLanguageAndNumbersKeepTheirPoint) {
     EXPECT_EQ(describeImageChanges({}, italian), "Nessuna modifica.\n");
 }
 
+// Every significant digit of a frequency, up to a 6.25 kHz step's five decimals, with the
+// separator the caller gives (the window: the desktop's; byte values have none).
+TEST(ChangeListing, FrequenciesShowEverySignificantDigitWithTheSeparatorGiven) {
+    struct Case {
+        double oldMHz;
+        double newMHz;
+        const char* separator;
+        const char* line;
+    };
+    const Case cases[] = {
+        {240.35, 240.35625, ".", "frequency 240.350 \u2192 240.35625 MHz"},
+        {470.0125, 471.9, ".", "frequency 470.0125 \u2192 471.900 MHz"},
+        {0.00625, 999.99375, ".", "frequency 0.00625 \u2192 999.99375 MHz"},
+        {240.35625, 470.0125, ",", "frequency 240,35625 \u2192 470,0125 MHz"},
+        {471.9, 0, ",", "frequency 471,900 \u2192 - MHz"},
+    };
+    for (const Case& c : cases) {
+        ImageChange frequency;
+        frequency.field = ChangeField::Frequency;
+        frequency.oldNumber = c.oldMHz;
+        frequency.newNumber = c.newMHz;
+        EXPECT_EQ(describeImageChanges({frequency}, LocalTexts(), c.separator),
+                  std::string("Group 0\n  channel 00: ") + c.line + "\n");
+    }
+    ImageChange range;
+    range.field = ChangeField::Range;
+    range.oldNumber = 470.00625;
+    range.oldUpper = 790;
+    range.newNumber = 480;
+    range.newUpper = 790;
+    EXPECT_EQ(describeImageChanges({range}, LocalTexts(), ","),
+              "Group 0\n  Range: 470,00625-790,000 \u2192 480,000-790,000 MHz\n");
+    ImageChange byte;
+    byte.address = 1000;
+    byte.oldNumber = 1234;
+    byte.newNumber = 5;
+    EXPECT_EQ(describeImageChanges({byte}, LocalTexts(), ","),
+              "other bytes\n  1000: 1234 \u2192 5\n");
+}
+
 }  // namespace
 }  // namespace quorprog
