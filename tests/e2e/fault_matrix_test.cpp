@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -146,6 +147,10 @@ struct MatrixRun {
     const char* boxFault = "";
     bool readSampled = true;
 };
+
+void PrintTo(const MatrixRun& run, std::ostream* out) {
+    *out << run.kind << (run.twoBanks ? " on two banks" : "") << " " << run.boxFault;
+}
 
 class FaultMatrix : public CliTest, public ::testing::WithParamInterface<MatrixRun> {
   protected:

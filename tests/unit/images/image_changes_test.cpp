@@ -90,19 +90,22 @@ TEST(ImageChanges, ImagesThatDoNotDecodeListEveryDifferingByte) {
     EXPECT_EQ(changes[1].field, ChangeField::Byte);
 }
 
+ImageChange changeOf(ChangeField field, double oldNumber, double newNumber) {
+    ImageChange change;
+    change.field = field;
+    change.oldNumber = oldNumber;
+    change.newNumber = newNumber;
+    return change;
+}
+
 TEST(ChangeListing, HeadingsFollowTheLanguageAndNumbersKeepTheirPoint) {
     LocalTexts italian;
     italian.setCurrentLanguage(1);
-    ImageChange frequency;
-    frequency.field = ChangeField::Frequency;
+    ImageChange frequency = changeOf(ChangeField::Frequency, 470.0125, 0);
     frequency.group = 1;
     frequency.channel = 15;
-    frequency.oldNumber = 470.0125;
-    frequency.newNumber = 0;
-    ImageChange byte;
+    ImageChange byte = changeOf(ChangeField::Byte, 255, 1);
     byte.address = 300;
-    byte.oldNumber = 255;
-    byte.newNumber = 1;
     EXPECT_EQ(describeImageChanges({frequency, byte}, italian),
               "Gruppo 1\n  canale 0F: frequenza 470.0125 \u2192 - MHz\naltri byte\n"
               "  300: 255 \u2192 1\n");
@@ -126,25 +129,17 @@ TEST(ChangeListing, FrequenciesShowEverySignificantDigitWithTheSeparatorGiven) {
         {471.9, 0, ",", "frequency 471,900 \u2192 - MHz"},
     };
     for (const Case& c : cases) {
-        ImageChange frequency;
-        frequency.field = ChangeField::Frequency;
-        frequency.oldNumber = c.oldMHz;
-        frequency.newNumber = c.newMHz;
-        EXPECT_EQ(describeImageChanges({frequency}, LocalTexts(), c.separator),
+        EXPECT_EQ(describeImageChanges({changeOf(ChangeField::Frequency, c.oldMHz, c.newMHz)},
+                                       LocalTexts(), c.separator),
                   std::string("Group 0\n  channel 00: ") + c.line + "\n");
     }
-    ImageChange range;
-    range.field = ChangeField::Range;
-    range.oldNumber = 470.00625;
+    ImageChange range = changeOf(ChangeField::Range, 470.00625, 480);
     range.oldUpper = 790;
-    range.newNumber = 480;
     range.newUpper = 790;
     EXPECT_EQ(describeImageChanges({range}, LocalTexts(), ","),
               "Group 0\n  Range: 470,00625-790,000 \u2192 480,000-790,000 MHz\n");
-    ImageChange byte;
+    ImageChange byte = changeOf(ChangeField::Byte, 1234, 5);
     byte.address = 1000;
-    byte.oldNumber = 1234;
-    byte.newNumber = 5;
     EXPECT_EQ(describeImageChanges({byte}, LocalTexts(), ","),
               "other bytes\n  1000: 1234 \u2192 5\n");
 }

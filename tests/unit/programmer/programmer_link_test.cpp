@@ -233,28 +233,6 @@ TEST_F(ProgrammerLinkTest, DelayGoesOutWithAtLeastTwoDigits) {
     }
 }
 
-// Only the whole line confirms a delay: an empty or cut answer may be a command the box never
-// took.
-TEST_F(ProgrammerLinkTest, UnconfirmedDelayEndsTheRead) {
-    for (const char* answer : {"\r\nDELAY=C9\r\n>", "", "\r\nDELAY=C\r\n>", "\r\n>"}) {
-        ScriptedSerialLine wire;
-        RecordingLog delayLog;
-        ProgrammerLink fresh{wire, delayLog, prompter, progress};
-        wire.port("COM1", with(programmerAnswers(), {{"D C8\n", answer}}));
-        fresh.ScanProgrammers();
-        fresh.SelectProgrammer(0);
-        fresh.SetDelay(200);
-        Bytes target(256, 0xEE);
-        fresh.SetBankDestination(target);
-        wire.sent.clear();
-        EXPECT_FALSE(fresh.ReadBank(0)) << answer;
-        EXPECT_EQ(wire.sent, "*TD C8\n") << answer;
-        EXPECT_NE(delayLog.text().find("ERROR SETTING DELAY!\n"), std::string::npos) << answer;
-        EXPECT_FALSE(fresh.IsOpen());
-        EXPECT_EQ(target, Bytes(256, 0xEE));
-    }
-}
-
 TEST_F(ProgrammerLinkTest, RowFaultsEndTheReadWithTheirLogLine) {
     struct Case {
         const char* line;
@@ -290,26 +268,43 @@ TEST_F(ProgrammerLinkTest, RowFaultsEndTheReadWithTheirLogLine) {
     }
 }
 
-// A bank is confirmed by its whole line only. A box that stays silent (the command was lost on
-// the line) or whose answer is cut off is still on the bank it had, so the read ends before its
-// rows are asked for.
-TEST_F(ProgrammerLinkTest, BankReadNeedsTheBanksWholeLine) {
-    for (const char* answer :
-         {"\r\nBANK=1\r\n>", "", "\r\nBANK=\r\n>", "\r\nBA", "\r\n>", "\r\nBANK=00\r\n>"}) {
+// Only the whole line confirms a delay or a bank. An empty or cut answer may be a command the
+// box never took (lost on the line): a box left on its bank would give the rows, or take the
+// bytes, of another bank. The read ends before its rows are asked for.
+TEST_F(ProgrammerLinkTest, DelayAndBankNeedTheirWholeLine) {
+    struct Case {
+        const char* command;
+        const char* answer;
+    };
+    const Case cases[] = {
+        {"D C8\n", "\r\nDELAY=C9\r\n>"}, {"D C8\n", ""},
+        {"D C8\n", "\r\nDELAY=C\r\n>"},  {"D C8\n", "\r\n>"},
+        {"B 0\n", "\r\nBANK=1\r\n>"},    {"B 0\n", ""},
+        {"B 0\n", "\r\nBANK=\r\n>"},     {"B 0\n", "\r\nBA"},
+        {"B 0\n", "\r\n>"},               {"B 0\n", "\r\nBANK=00\r\n>"},
+    };
+    for (const Case& c : cases) {
+        const bool delay = c.command[0] == 'D';
         ScriptedSerialLine wire;
-        RecordingLog bankLog;
-        ProgrammerLink fresh{wire, bankLog, prompter, progress};
-        wire.port("COM1", with(programmerAnswers(), {{"B 0\n", answer}}));
+        RecordingLog confirmLog;
+        ProgrammerLink fresh{wire, confirmLog, prompter, progress};
+        wire.port("COM1", with(programmerAnswers(),
+                               {{c.command, c.answer}, {"D C8\n", "\r\nDELAY=C8\r\n>"}}));
         fresh.ScanProgrammers();
         fresh.SelectProgrammer(0);
-        fresh.SetBankDestination(destination);
+        fresh.SetDelay(200);
+        Bytes target(256, 0xEE);
+        fresh.SetBankDestination(target);
         wire.sent.clear();
-        EXPECT_FALSE(fresh.ReadBank(0)) << answer;
-        EXPECT_EQ(wire.sent, "*TB 0\n") << answer;
-        EXPECT_NE(bankLog.text().find("Reading BANK 00 from memory\nERROR SETTING BANK!\n"),
+        EXPECT_FALSE(fresh.ReadBank(0)) << c.command << c.answer;
+        EXPECT_EQ(wire.sent, delay ? "*TD C8\n" : "*TD C8\nB 0\n") << c.answer;
+        EXPECT_NE(confirmLog.text().find(delay ? "ERROR SETTING DELAY!\n"
+                                               : "Reading BANK 00 from memory\n"
+                                                 "ERROR SETTING BANK!\n"),
                   std::string::npos)
-            << answer;
+            << c.command << c.answer;
         EXPECT_FALSE(fresh.IsOpen());
+        EXPECT_EQ(target, Bytes(256, 0xEE));
     }
 }
 
