@@ -18,6 +18,10 @@ class ProgrammerConnection {
     // window does on a choice. False, with the reason told, when fewer were found.
     bool choose(int n);
 
+    // Why the last scan found no programmer: a port that cannot be used (permission denied,
+    // busy, a [PORTS] entry naming no device) is named with what opening it gives.
+    std::string whyNoneFound() const;
+
   private:
     CliEnvironment& environment_;
     QtSerialLine line_;

@@ -23,6 +23,10 @@ int runRestore(CliEnvironment& environment, CommandArguments& arguments) {
     switch (session.restore(*saved)) {
         case DeviceSession::RestoreOutcome::Restored:
             return writeOrPreview(environment, connection, session, dryRun);
+        case DeviceSession::RestoreOutcome::TooShort:
+            return fail(path + ": " + std::to_string(saved->size()) +
+                        " bytes are fewer than the memory of the connected device (" +
+                        std::to_string(session.image().size()) + " bytes); nothing was written");
         case DeviceSession::RestoreOutcome::OtherModel:
             return fail(path + " is not an image of the connected device's model (" +
                         session.modelName() + "); nothing was written");

@@ -11,7 +11,7 @@ int runScan(CliEnvironment& environment, CommandArguments& arguments) {
     arguments.finish();
     ProgrammerConnection connection(environment);
     if (connection.link().ScanProgrammers() == 0) {
-        return fail("no programmer answers on COM1..COM4");
+        return fail(connection.whyNoneFound());
     }
     for (const std::string& entry : connection.link().ProgrammerEntries()) {
         std::cout << terminalText(entry) << "\n";

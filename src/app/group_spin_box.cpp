@@ -2,28 +2,16 @@
 
 namespace quorprog {
 
-namespace {
-
-bool beyond(const QString& text, int maximum) {
+QValidator::State GroupSpinBox::validate(QString& text, int& position) const {
     bool ok = false;
     const int number = text.toInt(&ok);
-    return ok && number > maximum;
-}
-
-}  // namespace
-
-QValidator::State GroupSpinBox::validate(QString& text, int& position) const {
-    const QValidator::State state = QSpinBox::validate(text, position);
-    return state == QValidator::Invalid && beyond(text, maximum()) ? QValidator::Intermediate
-                                                                   : state;
-}
-
-void GroupSpinBox::fixup(QString& text) const {
-    if (beyond(text, maximum())) {
+    if (ok && number > maximum()) {
+        // The editor takes the text changed here, and the value (so the grid) follows at once.
         text = textFromValue(maximum());
-    } else {
-        QSpinBox::fixup(text);
+        position = static_cast<int>(text.size());
+        return QValidator::Acceptable;
     }
+    return QSpinBox::validate(text, position);
 }
 
 }  // namespace quorprog

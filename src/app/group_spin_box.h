@@ -4,8 +4,9 @@
 
 namespace quorprog {
 
-// spinGroup: a number typed beyond the last group is taken and stands for the last group, where a
-// plain spin box would refuse the keystroke.
+// spinGroup: a number typed beyond the last group is taken and becomes the last group as it is
+// typed, where a plain spin box would refuse the keystroke (or keep showing the group of the
+// digits before until Enter).
 class GroupSpinBox : public QSpinBox {
     Q_OBJECT
   public:
@@ -13,7 +14,6 @@ class GroupSpinBox : public QSpinBox {
 
   protected:
     QValidator::State validate(QString& text, int& position) const override;
-    void fixup(QString& text) const override;
 };
 
 }  // namespace quorprog

@@ -20,12 +20,19 @@ void HoverHelp::watchBare(QWidget* surface) {
     watch(surface, kNoText);
 }
 
+void HoverHelp::setStandingText(const QString& text) {
+    standingText_ = text;
+    if (!showingControlText_) helpLabel_->setText(standingText_);
+}
+
 void HoverHelp::objectMouseMove(QObject* hovered) {
     if (hovered == lastHovered_) return;
     lastHovered_ = hovered;
     const auto found = textIds_.find(hovered);
     const int id = found == textIds_.end() ? kNoText : found->second;
-    helpLabel_->setText(id == kNoText ? QString() : QString::fromStdString(texts_.LocalText(id)));
+    showingControlText_ = id != kNoText;
+    helpLabel_->setText(showingControlText_ ? QString::fromStdString(texts_.LocalText(id))
+                                            : standingText_);
 }
 
 bool HoverHelp::eventFilter(QObject* watched, QEvent* event) {

@@ -36,6 +36,7 @@ class TformMain : public QWidget {
     ~TformMain() override;
 
     const MainWindowControls& controls() const { return controls_; }
+    HoverHelp& hoverHelp() { return *hoverHelp_; }
     const QString& programFolder() const { return environment_.programFolder; }
     const std::filesystem::path& backupFolder() const { return environment_.backupFolder; }
     Log& log() { return log_; }

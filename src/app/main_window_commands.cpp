@@ -3,8 +3,10 @@
 #include <QEvent>
 #include <QTimer>
 
+#include "app/hover_help.h"
 #include "app/main_window.h"
 #include "app/serial_window.h"
+#include "ui/numbers/display_numbers.h"
 #include "ui/serial/port_probe.h"
 #include "ui/serial/settings_port_map.h"
 #include "ui/service/service_mode.h"
@@ -17,12 +19,16 @@ MainWindowCommands::MainWindowCommands(TformMain& window)
       formSerial_(new TformSerial(&window)),
       line_(defaultSettingsFile()),
       link_(line_, window.log(), window.prompter(), *formSerial_),
-      session_(window.description(), SessionServices{window.prompter(), *formSerial_, window.log(),
-                                                     clock_, window.texts()}),
+      session_(window.description(),
+               SessionServices{window.prompter(), *formSerial_, window.log(), clock_,
+                               window.texts(), displayDecimalSeparatorText()}),
       display_(window.controls(), session_, window.texts()),
       selection_(new ProgrammerSelection(this, window.controls(), link_, window.prompter(),
                                          window.texts(),
-                                         [] { return checkComPorts(defaultSettingsFile()); })),
+                                         [] { return checkComPorts(defaultSettingsFile()); },
+                                         [&window](const QString& hint) {
+                                             window.hoverHelp().setStandingText(hint);
+                                         })),
       grid_(new GridEditor(this, window, window.controls(), session_, display_, window.prompter(),
                            window.texts())),
       device_(new DeviceCommands(this, window.controls(), session_, link_, *grid_,

@@ -2,7 +2,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -17,13 +16,15 @@ namespace quorprog {
 
 ProgrammerSelection::ProgrammerSelection(QObject* owner, const MainWindowControls& controls,
                                          ProgrammerLink& link, Prompter& prompter,
-                                         const LocalTexts& texts, PortChecks checkPorts)
+                                         const LocalTexts& texts, PortChecks checkPorts,
+                                         HintDisplay showHint)
     : QObject(owner),
       controls_(controls),
       link_(link),
       prompter_(prompter),
       texts_(texts),
-      checkPorts_(std::move(checkPorts)) {
+      checkPorts_(std::move(checkPorts)),
+      showHint_(std::move(showHint)) {
     connect(controls_.btnSearchProgrammer, &QPushButton::clicked, this,
             &ProgrammerSelection::btnSearchProgrammerClick);
     // Only the user's choice: the search chooses its entry itself.
@@ -59,10 +60,7 @@ void ProgrammerSelection::fillList() {
 
 void ProgrammerSelection::showEmptyScanHint(const QString& hint) {
     controls_.listProgrammers->setToolTip(hint);
-    // The hint under the toolbar is left alone when the mouse has written another since.
-    if (hint.isEmpty() && controls_.labelHelp->text() != hint_) return;
-    controls_.labelHelp->setText(hint);
-    hint_ = hint;
+    showHint_(hint);
 }
 
 void ProgrammerSelection::ProgrammerSelected() {

@@ -16,16 +16,19 @@ struct MainWindowControls;
 
 // The choice of programmer: the search on the serial ports (when the window is first shown and
 // on "?"), the list of what was found, and the chosen programmer's battery on cgBattery with a
-// warning when it is almost depleted. A search that finds none says why under the toolbar and in
-// the list's tip.
+// warning when it is almost depleted. A search that finds none says why in the list's tip and
+// through `showHint` (under the toolbar), until a search finds one.
 class ProgrammerSelection : public QObject {
     Q_OBJECT
   public:
     // What opening each of COM1 … COM4 gives, asked after a search found no programmer.
     using PortChecks = std::function<std::vector<ComPortCheck>()>;
+    // Shows why the search found nothing; the empty text once it found a programmer.
+    using HintDisplay = std::function<void(const QString& hint)>;
 
     ProgrammerSelection(QObject* owner, const MainWindowControls& controls, ProgrammerLink& link,
-                        Prompter& prompter, const LocalTexts& texts, PortChecks checkPorts);
+                        Prompter& prompter, const LocalTexts& texts, PortChecks checkPorts,
+                        HintDisplay showHint);
 
     // Scans the ports, lists the programmers found and chooses the first of them.
     void search();
@@ -43,7 +46,7 @@ class ProgrammerSelection : public QObject {
     Prompter& prompter_;
     const LocalTexts& texts_;
     PortChecks checkPorts_;
-    QString hint_;  // the reason last shown
+    HintDisplay showHint_;
 };
 
 }  // namespace quorprog

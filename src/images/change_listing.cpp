@@ -1,9 +1,9 @@
 #include "images/change_listing.h"
 
-#include <charconv>
 #include <cstdio>
 #include <optional>
 
+#include "text/number_text.h"
 #include "text/text_ids.h"
 
 namespace quorprog {
@@ -11,17 +11,16 @@ namespace {
 
 constexpr const char* kArrow = " \u2192 ";
 
-// A frequency or limit in MHz with three decimals, or four when the kHz have a half
-// (470.0125); "-" for none.
-std::string megahertzText(double megahertz) {
+// Every significant digit of a frequency or limit in MHz, from a 6.25 kHz step's five decimals
+// (240.35625) down to three, as kHz are read (471.900); "-" for none.
+std::string megahertzText(double megahertz, std::string_view decimalSeparator) {
+    constexpr size_t kMostDecimals = 5;
+    constexpr size_t kFewestDecimals = 3;
     if (megahertz <= 0) return "-";
-    char digits[64];
-    const auto end =
-        std::to_chars(digits, digits + sizeof digits, megahertz, std::chars_format::fixed, 4).ptr;
-    std::string text(digits, end);
-    // Three decimals always; the fourth only when it is not 0.
-    if (text.back() == '0') text.pop_back();
-    return text;
+    std::string text = fixedDecimalText(megahertz, kMostDecimals);
+    const size_t point = text.find('.');
+    while (text.size() > point + 1 + kFewestDecimals && text.back() == '0') text.pop_back();
+    return text.replace(point, 1, decimalSeparator);
 }
 
 // A name or date the image does not hold (bytes of 0) shows as "-".
@@ -39,16 +38,17 @@ std::string channelLabel(const ImageChange& change, const LocalTexts& texts) {
     return texts.LocalText(text::kChangeChannel) + " " + number + ": ";
 }
 
-std::string rangeText(double lower, double upper) {
-    return megahertzText(lower) + "-" + megahertzText(upper);
+std::string rangeText(double lower, double upper, std::string_view decimalSeparator) {
+    return megahertzText(lower, decimalSeparator) + "-" + megahertzText(upper, decimalSeparator);
 }
 
-std::string changeLine(const ImageChange& change, const LocalTexts& texts) {
+std::string changeLine(const ImageChange& change, const LocalTexts& texts,
+                       std::string_view decimalSeparator) {
     switch (change.field) {
         case ChangeField::Frequency:
             return channelLabel(change, texts) + texts.LocalText(text::kChangeFrequency) + " " +
-                   megahertzText(change.oldNumber) + kArrow + megahertzText(change.newNumber) +
-                   " MHz";
+                   megahertzText(change.oldNumber, decimalSeparator) + kArrow +
+                   megahertzText(change.newNumber, decimalSeparator) + " MHz";
         case ChangeField::Subtone:
             return channelLabel(change, texts) + texts.LocalText(text::kSubtone) + " " +
                    textOrDash(change.oldText) + kArrow + textOrDash(change.newText);
@@ -57,8 +57,8 @@ std::string changeLine(const ImageChange& change, const LocalTexts& texts) {
                    wholeNumber(change.oldNumber) + kArrow + wholeNumber(change.newNumber);
         case ChangeField::Range:
             return texts.LocalText(text::kRange) + ": " +
-                   rangeText(change.oldNumber, change.oldUpper) + kArrow +
-                   rangeText(change.newNumber, change.newUpper) + " MHz";
+                   rangeText(change.oldNumber, change.oldUpper, decimalSeparator) + kArrow +
+                   rangeText(change.newNumber, change.newUpper, decimalSeparator) + " MHz";
         case ChangeField::Option:
             return change.name + ": " + textOrDash(change.oldText) + kArrow +
                    textOrDash(change.newText);
@@ -79,7 +79,8 @@ std::string headingOf(const ImageChange& change, const LocalTexts& texts) {
 
 }  // namespace
 
-std::string describeImageChanges(const std::vector<ImageChange>& changes, const LocalTexts& texts) {
+std::string describeImageChanges(const std::vector<ImageChange>& changes, const LocalTexts& texts,
+                                 std::string_view decimalSeparator) {
     if (changes.empty()) return texts.LocalText(text::kNothingToChange) + "\n";
     std::string listing;
     std::optional<std::string> heading;
@@ -89,7 +90,7 @@ std::string describeImageChanges(const std::vector<ImageChange>& changes, const 
             listing += next + "\n";
             heading = next;
         }
-        listing += "  " + changeLine(change, texts) + "\n";
+        listing += "  " + changeLine(change, texts, decimalSeparator) + "\n";
     }
     return listing;
 }

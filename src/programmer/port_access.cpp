@@ -1,6 +1,7 @@
 #include "programmer/port_access.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace quorprog {
 
@@ -51,18 +52,48 @@ std::string_view portSourceName(PortSource source) {
     return "none";
 }
 
+namespace {
+
+const ComPortCheck* firstWhere(const std::vector<ComPortCheck>& checks,
+                               const std::function<bool(const ComPortCheck&)>& holds) {
+    const auto found = std::find_if(checks.begin(), checks.end(), holds);
+    return found == checks.end() ? nullptr : &*found;
+}
+
+const ComPortCheck* firstWith(const std::vector<ComPortCheck>& checks, PortAccess access) {
+    return firstWhere(checks, [access](const ComPortCheck& c) { return c.access == access; });
+}
+
+}  // namespace
+
+EmptyScanReason emptyScanReason(const std::vector<ComPortCheck>& checks) {
+    if (const auto* denied = firstWith(checks, PortAccess::PermissionDenied)) {
+        return {EmptyScanCause::PermissionDenied, denied};
+    }
+    if (const auto* busy = firstWith(checks, PortAccess::Busy)) return {EmptyScanCause::Busy, busy};
+    const auto* nowhere = firstWhere(checks, [](const ComPortCheck& c) {
+        return c.port.source == PortSource::Settings && c.access == PortAccess::Missing;
+    });
+    if (nowhere) return {EmptyScanCause::PortsEntryNowhere, nowhere};
+    if (!firstWith(checks, PortAccess::Opens)) return {EmptyScanCause::NoSerialPort};
+    return {EmptyScanCause::NoAnswer};
+}
+
 std::string emptyScanHint(const std::vector<ComPortCheck>& checks, const LocalTexts& texts) {
-    const auto first = [&checks](PortAccess access) {
-        return std::find_if(checks.begin(), checks.end(),
-                            [access](const ComPortCheck& c) { return c.access == access; });
-    };
-    if (const auto denied = first(PortAccess::PermissionDenied); denied != checks.end()) {
-        return texts.LocalTextWith(text::kPortPermissionDenied, denied->port.device);
+    const EmptyScanReason reason = emptyScanReason(checks);
+    switch (reason.cause) {
+        case EmptyScanCause::PermissionDenied:
+            return texts.LocalTextWith(text::kPortPermissionDenied, reason.port->port.device);
+        case EmptyScanCause::Busy:
+            return texts.LocalTextWith(text::kPortBusy, reason.port->port.device);
+        case EmptyScanCause::PortsEntryNowhere:
+            return texts.LocalTextWith(text::kPortsEntryLeadsNowhere,
+                                       reason.port->name + "=" + reason.port->port.device);
+        case EmptyScanCause::NoSerialPort:
+            return texts.LocalText(text::kNoSerialPort);
+        case EmptyScanCause::NoAnswer:
+            break;
     }
-    if (const auto busy = first(PortAccess::Busy); busy != checks.end()) {
-        return texts.LocalTextWith(text::kPortBusy, busy->port.device);
-    }
-    if (first(PortAccess::Opens) == checks.end()) return texts.LocalText(text::kNoSerialPort);
     return texts.LocalText(text::kNoProgrammerAnswered);
 }
 

@@ -34,9 +34,22 @@ struct ComPortCheck {
 std::string_view portAccessName(PortAccess access);
 std::string_view portSourceName(PortSource source);
 
-// Why a scan of these ports found no programmer, in one or two sentences of the current
-// language: a device the user may not open (with the dialout remedy), else a busy device, else no
-// device that opens at all, else no programmer answered.
+// Why a scan of these ports found no programmer, first cause the user can remedy first.
+enum class EmptyScanCause {
+    PermissionDenied,   // a device the user may not open
+    Busy,               // a device another program holds
+    PortsEntryNowhere,  // a [PORTS] entry of the settings names a device that does not exist
+    NoSerialPort,       // no device that opens at all
+    NoAnswer,           // devices open, but no programmer answered
+};
+struct EmptyScanReason {
+    EmptyScanCause cause = EmptyScanCause::NoAnswer;
+    const ComPortCheck* port = nullptr;  // the port concerned, for the first three causes
+};
+EmptyScanReason emptyScanReason(const std::vector<ComPortCheck>& checks);
+
+// That cause in one or two sentences of the current language, naming the device (or the
+// [PORTS] entry) and the remedy.
 std::string emptyScanHint(const std::vector<ComPortCheck>& checks, const LocalTexts& texts);
 
 }  // namespace quorprog

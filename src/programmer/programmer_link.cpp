@@ -119,7 +119,9 @@ int ProgrammerLink::BatteryLevel() {
 bool ProgrammerLink::sendAndConfirm(const std::string& command, const std::string& expected) {
     transport_.WriteText(command);
     transport_.ReadLine();
-    return agreesOverReceivedLength(expected, transport_.ReplyLine());
+    // Only the whole line confirms: an empty or cut one is also what a command lost on the line
+    // gives, and a box left on another bank would take the bytes that follow there.
+    return transport_.ReplyLine() == expected;
 }
 
 bool ProgrammerLink::sendDelay() {
@@ -204,7 +206,7 @@ int ProgrammerLink::ReadByte(unsigned address) {
     transport_.WriteText("R " + hexAtLeastTwoDigits(address) + " 01\n");
     transport_.ReadLine();
     uint8_t value = 0;
-    const ReplyCheck check = checkByteLine(transport_.ReplyLine(), value);
+    const ReplyCheck check = checkByteLine(transport_.ReplyLine(), address, value);
     if (check != ReplyCheck::Ok) {
         log_.write(replyCheckLogLine(check));
         return -1;

@@ -50,10 +50,12 @@ class ProgrammerLink {
     void SetBankDestination(std::span<uint8_t> destination) { destination_ = destination; }
     void ClearBankDestination() { destination_ = {}; }
     bool ReadBank(unsigned bank);
-    // True when the programmer confirmed the bank; its prompt is taken too, so that banks can be
-    // selected one after another. A bank not confirmed closes the port.
+    // True when the programmer confirmed the bank with its whole line ("BANK=1"); its prompt is
+    // taken too, so that banks can be selected one after another. A bank not confirmed closes
+    // the port.
     bool SelectBank(unsigned bank);
-    // Full memory address (bank × 256 + offset); the byte, or -1.
+    // Full memory address (bank × 256 + offset); the byte, or -1 (also when the answer is about
+    // another bank or address).
     int ReadByte(unsigned address);
     // True when the command went out; the byte is checked only by reading it back.
     bool WriteByte(unsigned address, uint8_t value);

@@ -24,11 +24,14 @@ bool memoryErrorAt(std::string_view line, size_t position) {
     return position <= line.size() && line.substr(position).starts_with(kMemoryError);
 }
 
-}  // namespace
-
-bool agreesOverReceivedLength(std::string_view expected, std::string_view received) {
-    return expected.starts_with(received);
+// Position 0 holds the bank as one hexadecimal digit, positions 2-3 the address within it.
+bool namesAddress(std::string_view line, unsigned address) {
+    const auto bank = line.empty() ? std::nullopt : hexDigitValue(line[0]);
+    const auto offset = hexByteAt(line, 2);
+    return bank && offset && *bank == address / 256 && *offset == address % 256;
 }
+
+}  // namespace
 
 std::string hexAtLeastTwoDigits(unsigned value) {
     char text[16];
@@ -67,9 +70,11 @@ ReplyCheck checkRowLine(std::string_view line, std::string_view expectedPrefix,
     return ReplyCheck::Ok;
 }
 
-ReplyCheck checkByteLine(std::string_view line, uint8_t& value) {
+ReplyCheck checkByteLine(std::string_view line, unsigned address, uint8_t& value) {
     if (memoryErrorAt(line, 5)) return ReplyCheck::MemoryError;
-    if (line.size() < 2 || line[1] != ':') return ReplyCheck::Misaligned;
+    if (line.size() < 2 || line[1] != ':' || !namesAddress(line, address)) {
+        return ReplyCheck::Misaligned;
+    }
     const auto byte = hexByteAt(line, 6);
     if (!byte) return ReplyCheck::BadData;
     value = *byte;

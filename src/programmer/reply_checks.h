@@ -17,10 +17,6 @@ inline constexpr size_t kRowsPerBank = 16;
 
 enum class ReplyCheck { Ok, MemoryError, Misaligned, BadData };
 
-// A confirmation agrees when the received line is the beginning of the expected text (an empty
-// line therefore agrees too).
-bool agreesOverReceivedLength(std::string_view expected, std::string_view received);
-
 // "%02X": upper-case hexadecimal with at least two digits (three from 256 up).
 std::string hexAtLeastTwoDigits(unsigned value);
 
@@ -39,8 +35,10 @@ ReplyCheck checkRowLine(std::string_view line, std::string_view expectedPrefix,
                         std::span<uint8_t, kRowBytes> row);
 
 // The answer to a single-byte read has a row line's layout with one byte: ":" at position 1 and
-// the byte at positions 6-7.
-ReplyCheck checkByteLine(std::string_view line, uint8_t& value);
+// the byte at positions 6-7. Before the ":" it names the bank, after it the address's low byte
+// in two hexadecimal digits; an answer about another bank or address than `address` (a box that
+// took the address elsewhere) is misaligned, so its byte is never taken for the one asked for.
+ReplyCheck checkByteLine(std::string_view line, unsigned address, uint8_t& value);
 
 // The level in a battery answer: "BATTERY=" and one hexadecimal digit, which blanks may precede
 // (as a scan for one hexadecimal digit allows); -1 when the answer does not parse.

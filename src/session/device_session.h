@@ -22,14 +22,16 @@ class DeviceBackups;
 class ProgrammerLink;
 
 // What a session reports to the user and where it traces its work. The shell passes its message
-// boxes, its serial window, log.txt, the system clock and its localised texts; the command-line
-// tool and the tests pass their own.
+// boxes, its serial window, log.txt, the system clock, its localised texts and the desktop's
+// decimal separator; the command-line tool and the tests pass their own.
 struct SessionServices {
     Prompter& prompter;
     ProgressView& progress;
     Log& log;
     const Clock& clock;
     const LocalTexts& texts;
+    // Of the numbers in what the session shows the user (the write question's details).
+    std::string decimalSeparator = ".";
 };
 
 // How the model loop ended.
@@ -85,6 +87,7 @@ class DeviceSession {
 
     enum class RestoreOutcome {
         Restored,    // every byte that differs is stored and flagged, the table decoded again
+        TooShort,    // fewer bytes than the device holds (a file cut short): nothing to compare
         OtherModel,  // the detected model's identification does not hold in the image
         Unreadable,  // not a whole image of the model, or its set-up finds problems
     };

@@ -4,6 +4,8 @@
 namespace quorprog {
 
 DeviceSession::RestoreOutcome DeviceSession::restore(std::span<const uint8_t> saved) {
+    // Bytes missing at the end would read as another model's identification.
+    if (saved.size() < image_.size()) return RestoreOutcome::TooShort;
     DecodedImage restored(description_, modelName_, saved);
     if (!restored.matchesModel()) return RestoreOutcome::OtherModel;
     if (saved.size() != image_.size() || !restored.decoded()) return RestoreOutcome::Unreadable;

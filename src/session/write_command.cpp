@@ -60,8 +60,9 @@ bool DeviceSession::write(ProgrammerLink& link, const BatteryDisplay& showBatter
         prompter.inform(text(text::kReadDeviceFirst), text(text::kWarning));
         return false;
     }
-    if (!prompter.askYesNoWithDetails(text(text::kConfirmOverwriteDevice), text(text::kWarning),
-                                      describeImageChanges(pendingChanges(), services_.texts))) {
+    if (!prompter.askYesNoWithDetails(
+            text(text::kConfirmOverwriteDevice), text(text::kWarning),
+            describeImageChanges(pendingChanges(), services_.texts, services_.decimalSeparator))) {
         return false;
     }
 

@@ -204,6 +204,11 @@ std::map<int, std::string> builtInStrings() {
         {1046, "Close"},
         {1047, "OK"},
         {1048, "Cancel"},
+        {1049,
+         "%s in [PORTS] of quorprog.ini leads to no device: correct the entry or remove it, then "
+         "press ?."},
+        {1050, "This image is too short: the connected device holds %s bytes!"},
+        {1051, "The file \"%s\" already exists. Do you want to replace it?"},
 
         {2000,
          "Impossibile salvare una copia dell'apparato prima della scrittura:\n%s\nScrivere "
@@ -265,6 +270,11 @@ std::map<int, std::string> builtInStrings() {
         {2046, "Chiudi"},
         {2047, "OK"},
         {2048, "Annulla"},
+        {2049,
+         "%s in [PORTS] di quorprog.ini non porta ad alcun dispositivo: correggi la voce o "
+         "eliminala, poi premi ?."},
+        {2050, "Questa immagine \xC3\xA8 troppo corta: l'apparato connesso contiene %s byte!"},
+        {2051, "Il file \"%s\" esiste gi\xC3\xA0. Vuoi sostituirlo?"},
     };
 }
 

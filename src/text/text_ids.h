@@ -108,6 +108,11 @@ inline constexpr int kMakeGroupCompatibleTitle = 1045;
 inline constexpr int kClose = 1046;
 inline constexpr int kOk = 1047;
 inline constexpr int kCancel = 1048;
-inline constexpr int kLastAddedText = kCancel;
+// A [PORTS] entry of quorprog.ini naming no device (%s: "COM1=/dev/ttyUSB7"); a device image
+// shorter than the device (%s: its memory size in bytes); a PDF file that exists already (%s).
+inline constexpr int kPortsEntryLeadsNowhere = 1049;
+inline constexpr int kImageTooShort = 1050;
+inline constexpr int kReplaceExistingFile = 1051;
+inline constexpr int kLastAddedText = kReplaceExistingFile;
 
 }  // namespace quorprog::text

@@ -12,14 +12,14 @@
 #include <memory>
 #include <string>
 
-#include "model/factory_image.h"
+#include "core_application.h"
 #include "description/default_description.h"
 #include "description/description_reader.h"
-#include "core_application.h"
 #include "emulator_process.h"
 #include "fakes/recording_prompter.h"
 #include "files/channel_file.h"
 #include "files/channel_file_table.h"
+#include "model/factory_image.h"
 #include "seams/clock.h"
 #include "seams/log.h"
 #include "seams/progress_view.h"
@@ -42,6 +42,26 @@ inline QByteArray asQBytes(const Bytes& bytes) {
 
 inline Bytes factoryImage(const char* model) {
     return buildFactoryImage(DescriptionReader::fromText(defaultDescriptionText()), model);
+}
+
+// The built-in description with the dual-group model's memory grown to two banks (MemorySize
+// 512), so that a write selects bank 0 after its check read ended on bank 1.
+inline Bytes twoBankDescription() {
+    std::string description(defaultDescriptionText());
+    const std::string size256 = "[DEFAULTMAP2PART]\r\nMemorySize=256";
+    const size_t at = description.find(size256);
+    if (at != std::string::npos) {
+        description.replace(at, size256.size(), "[DEFAULTMAP2PART]\r\nMemorySize=512");
+    }
+    return Bytes(description.begin(), description.end());
+}
+
+// A dual-group device of two banks: the factory bank 0 and a pattern in bank 1.
+inline Bytes twoBankDevice() {
+    Bytes memory = factoryImage("dual group system");
+    memory.resize(512);
+    for (size_t a = 256; a < 512; ++a) memory[a] = static_cast<uint8_t>(a * 7);
+    return memory;
 }
 
 // An image decoded as the program would: the session's model loop and set-up, without a device.

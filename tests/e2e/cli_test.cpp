@@ -188,15 +188,8 @@ TEST_F(CliTest, RestoreRefusesAForeignImageAndAWriteWithoutBackupUnlessToldSo) {
 // A model of two banks (MemorySize 512): a restore whose only changes lie in bank 1 selects that
 // bank and writes them there.
 TEST_F(CliTest, RestoreOfATwoBankModelWritesItsSecondBank) {
-    std::string description(defaultDescriptionText());
-    const std::string size256 = "[DEFAULTMAP2PART]\r\nMemorySize=256";
-    const size_t at = description.find(size256);
-    ASSERT_NE(at, std::string::npos);
-    description.replace(at, size256.size(), "[DEFAULTMAP2PART]\r\nMemorySize=512");
-    writeFile("two banks.cfg", Bytes(description.begin(), description.end()));
-    Bytes memory = factoryImage("dual group system");
-    memory.resize(512);
-    for (size_t a = 256; a < 512; ++a) memory[a] = static_cast<uint8_t>(a * 7);
+    writeFile("two banks.cfg", twoBankDescription());
+    const Bytes memory = twoBankDevice();
     Bytes saved = memory;
     saved[300] ^= 0xFF;
     saved[511] ^= 0x0F;

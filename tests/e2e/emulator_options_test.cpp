@@ -8,18 +8,15 @@ namespace {
 
 TEST(EmulatorOptions, EveryOptionReachesItsSetting) {
     std::string error;
-    const auto options = parseEmulatorOptions({"--image",     "a.bin",     "--size",
-                                               "$80",         "--version", "QUORVEL X",
-                                               "--battery",   "0x0C",      "--types",
-                                               "24C02",       "--hello",   "hi",
-                                               "--min-delay", "100",       "--baud",
-                                               "19200",       "--fault",   "no-ack",
-                                               "--fault",     "drop-line", "--fault-row",
-                                               "10",          "--trace",   "t.txt",
-                                               "--link",      "COM1",      "--exit-with-parent",
-                                               "--fault-at",  "$20",       "--fault-kind",
-                                               "garbage"},
-                                              error);
+    // clang-format off
+    const std::vector<std::string> arguments = {
+        "--image", "a.bin", "--size", "$80", "--version", "QUORVEL X", "--battery", "0x0C",
+        "--types", "24C02", "--hello", "hi", "--min-delay", "100", "--baud", "19200",
+        "--fault", "no-ack", "--fault", "drop-line", "--fault", "in-bank", "--fault", "lost",
+        "--fault-row", "10", "--trace", "t.txt", "--link", "COM1", "--exit-with-parent",
+        "--fault-at", "$20", "--fault-kind", "drop-reply"};
+    // clang-format on
+    const auto options = parseEmulatorOptions(arguments, error);
     ASSERT_TRUE(options) << error;
     EXPECT_EQ(options->imageFile, "a.bin");
     EXPECT_EQ(options->memorySize, 128u);
@@ -29,14 +26,15 @@ TEST(EmulatorOptions, EveryOptionReachesItsSetting) {
     EXPECT_EQ(options->box.hello, "hi");
     EXPECT_EQ(options->box.minDelay, 100);
     EXPECT_EQ(options->baud, 19200);
-    EXPECT_EQ(options->box.faults, (std::set<Fault>{Fault::NoAck, Fault::DroppedLine}));
+    EXPECT_EQ(options->box.faults, (std::set<Fault>{Fault::NoAck, Fault::DroppedLine,
+                                                    Fault::InBankAddress, Fault::Silent}));
     EXPECT_EQ(options->box.faultRow, 10u);
     EXPECT_EQ(options->traceFile, "t.txt");
     EXPECT_EQ(options->linkPath, "COM1");
     EXPECT_TRUE(options->exitWithParent);
     ASSERT_TRUE(options->box.injected);
     EXPECT_EQ(options->box.injected->atReply, 32u);
-    EXPECT_EQ(options->box.injected->kind, Fault::Garbage);
+    EXPECT_EQ(options->box.injected->kind, Fault::DroppedReply);
 }
 
 TEST(EmulatorOptions, MistakesAreRefused) {

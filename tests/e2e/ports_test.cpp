@@ -22,6 +22,7 @@ namespace quorprog {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 // A pseudo-terminal: the slave side is the serial device.
 class PseudoTerminal {
@@ -82,16 +83,20 @@ class PortsCommand : public ::testing::Test {
         settings.setPermissions(settings.permissions() | QFile::ReadOther);
     }
 
-    // Returns standard output; the exit status must be 0.
-    std::string runPorts(const QStringList& options) {
+    struct ToolRun {
+        int status = -1;
+        std::string out;
+        std::string err;
+    };
+
+    // quorprog-cli with these arguments, run as nobody when the test runs as root.
+    ToolRun runTool(QStringList arguments) {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", path("config"));
         environment.insert("HOME", folder.path());
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(folder.path());
-        QStringList arguments = options;
-        arguments << "ports";
         if (geteuid() == 0) {
             arguments.prepend(path("quorprog-cli"));
             arguments =
@@ -101,8 +106,22 @@ class PortsCommand : public ::testing::Test {
             process.start(path("quorprog-cli"), arguments);
         }
         EXPECT_TRUE(process.waitForFinished(30000));
-        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-        return process.readAllStandardOutput().toStdString();
+        return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+                process.readAllStandardError().toStdString()};
+    }
+
+    // Returns standard output; the exit status must be 0.
+    std::string runPorts(const QStringList& options) {
+        const ToolRun run = runTool(options + QStringList{"ports"});
+        EXPECT_EQ(run.status, 0) << run.err;
+        return run.out;
+    }
+
+    // A pseudo-terminal that any user may open.
+    static void openToAll(const PseudoTerminal& terminal) {
+        QFile::setPermissions(
+            QString::fromStdString(terminal.device()),
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
     }
 
     QTemporaryDir folder;
@@ -113,11 +132,8 @@ TEST_F(PortsCommand, NamesWhatOpeningEachComPortGives) {
     PseudoTerminal held;
     ASSERT_FALSE(free.device().empty());
     ASSERT_TRUE(held.holdExclusively());
-    for (const PseudoTerminal* terminal : {&free, &held}) {
-        QFile::setPermissions(
-            QString::fromStdString(terminal->device()),
-            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
-    }
+    openToAll(free);
+    openToAll(held);
     QFile locked(path("locked"));
     ASSERT_TRUE(locked.open(QIODevice::WriteOnly));
     locked.close();
@@ -147,6 +163,27 @@ TEST_F(PortsCommand, NamesWhatOpeningEachComPortGives) {
     }
     EXPECT_EQ(com[2]["device"].toString(), path("locked"));
     EXPECT_TRUE(json["systemPorts"].isArray());
+}
+
+// A scan (and every command that needs a programmer) that finds none names a port that cannot be
+// used: one another program holds is busy, a [PORTS] entry naming no device is missing; only
+// ports that open and stay silent make "no programmer answers".
+TEST_F(PortsCommand, AScanThatFindsNoProgrammerNamesTheBusyPort) {
+    PseudoTerminal held;
+    ASSERT_TRUE(held.holdExclusively());
+    openToAll(held);
+    const QString heldDevice = QString::fromStdString(held.device());
+    mapPorts({path("absent"), heldDevice, path("absent"), path("absent")});
+    for (const char* command : {"scan", "read"}) {
+        const ToolRun run = runTool({command});
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_THAT(run.err, HasSubstr("COM2 -> " + held.device() + ": busy")) << command;
+        EXPECT_THAT(run.err, Not(HasSubstr("no programmer answers"))) << command;
+    }
+
+    mapPorts({path("absent"), path("absent"), path("absent"), path("absent")});
+    EXPECT_THAT(runTool({"scan"}).err,
+                HasSubstr("COM1 -> " + path("absent").toStdString() + " ([PORTS] entry): missing"));
 }
 
 }  // namespace

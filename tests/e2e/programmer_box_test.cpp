@@ -120,6 +120,9 @@ TEST(ProgrammerBox, InjectedFaultHitsItsReplyOnly) {
     };
     const Case cases[] = {
         {Fault::Silent, "W 10 AA\n", "", 0x10},
+        // The box did the write; only its answer was lost.
+        {Fault::DroppedReply, "W 10 AA\n", "", 0xAA},
+        {Fault::InBankAddress, "W 110 AA\n", ".\r\n>", 0xAA},
         {Fault::NoAck, "W 10 AA\n", "\r\n>", 0xAA},
         {Fault::Truncated, "W 10 AA\n", ".\r", 0xAA},
         {Fault::Truncated, "R 10 01\n", "\r\n0:10-", 0x10},
@@ -143,6 +146,21 @@ TEST(ProgrammerBox, InjectedFaultHitsItsReplyOnly) {
         EXPECT_EQ(box.memory()[0x10], c.stored) << c.command;
         EXPECT_EQ(exchange(box, "R 10 01\n"), "\r\n0:10- " + hexPair(c.stored) + " \r\n>");
     }
+}
+
+// A box that takes every single-byte address within the selected bank: three digits too, and its
+// answer names the bank and address it read.
+TEST(ProgrammerBox, InBankBoxTakesEveryAddressWithinTheSelectedBank) {
+    ProgrammerBox box = boxWith({Fault::InBankAddress});
+    const std::pair<const char*, const char*> exchanges[] = {
+        {"R 1A3 01\n", "\r\n0:A3- A3 \r\n>"},
+        {"B 1\n", "\r\nBANK=1\r\n>"},
+        {"R 0A3 01\n", "\r\n1:A3- A4 \r\n>"},
+        {"W 05 5A\n", ".\r\n>"},
+    };
+    for (const auto& [command, answer] : exchanges) EXPECT_EQ(exchange(box, command), answer);
+    EXPECT_EQ(box.memory()[0x105], 0x5A);
+    EXPECT_EQ(box.memory()[0x05], 0x05);
 }
 
 TEST(ProgrammerBox, SilentBoxAnswersNothing) {

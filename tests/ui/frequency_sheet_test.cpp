@@ -23,8 +23,8 @@
 #include "files/channel_file.h"
 #include "files/channel_file_table.h"
 #include "files/frequency_sheet_layout.h"
-#include "model/factory_image.h"
 #include "modal_dialogs.h"
+#include "model/factory_image.h"
 #include "seams/clock.h"
 #include "seams/log.h"
 #include "seams/progress_view.h"
@@ -380,6 +380,41 @@ TEST(PrintFrequencySheetTest, WithoutAPrinterTheSheetGoesIntoAPdfFileAsTheToolPr
         printWithTheTool({folder.filePath(source), "-o", pdf}, folder.path());
         EXPECT_EQ(pdfPages(pdf), pdfPages(window)) << source;
         EXPECT_EQ(sheetTextWithoutDate(pdf), windowText) << source;
+    }
+}
+
+// An existing file is replaced only when the user says so.
+TEST(PrintFrequencySheetTest, AnExistingPdfFileIsReplacedOnlyAfterAYes) {
+    QTemporaryDir folder;
+    const DescriptionReader description = DescriptionReader::fromText(defaultDescriptionText());
+    RecordingPrompter prompter;
+    NullProgressView progress;
+    NullLog log;
+    LocalTexts texts;
+    texts.setCurrentLanguage(1);
+    const SystemClock clock;
+    DeviceSession session(description, {prompter, progress, log, clock, texts});
+    ASSERT_EQ(session.load(buildFactoryImage(description, "dual group system")),
+              Detection::Identified);
+    const QString existing = folder.filePath("sheet.pdf");
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("kept");
+    file.close();
+
+    for (const auto answer : {Prompter::Answer::No, Prompter::Answer::Yes}) {
+        prompter.messages.clear();
+        prompter.answers = {answer};
+        chooseFileInNextDialog(existing);
+        printFrequencySheet(nullptr, session.image(), session.table(), texts, prompter, clock,
+                            false);
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_EQ(prompter.messages[0].text,
+                  "Il file \"" + existing.toStdString() + "\" esiste gi\u00e0. Vuoi sostituirlo?");
+        EXPECT_EQ(prompter.messages[0].buttons, Prompter::Buttons::YesNo);
+        QFile written(existing);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(written.readAll().startsWith("%PDF"), answer == Prompter::Answer::Yes);
     }
 }
 

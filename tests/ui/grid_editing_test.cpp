@@ -299,13 +299,19 @@ TEST_F(GridEditing, AGroupNumberBeyondTheLastShowsTheLastGroup) {
     EXPECT_EQ(rig.view.currentGroup(), 1);
     EXPECT_EQ(rig.cellText(0, 1), "512500");
 
-    // Typed, too.
-    rig.controls.spinGroup->setValue(0);
-    rig.controls.spinGroup->selectAll();
-    QTest::keyClicks(rig.controls.spinGroup, "7");
-    QTest::keyClick(rig.controls.spinGroup, Qt::Key_Return);
-    EXPECT_EQ(rig.controls.spinGroup->value(), 1);
-    EXPECT_EQ(rig.view.currentGroup(), 1);
+    // Typed, too: the last group shows as the digits are typed, before Enter.
+    for (const char* typed : {"7", "12", "99"}) {
+        rig.controls.spinGroup->setValue(0);
+        rig.controls.spinGroup->selectAll();
+        QTest::keyClicks(rig.controls.spinGroup, typed);
+        EXPECT_EQ(rig.controls.spinGroup->value(), 1) << typed;
+        EXPECT_EQ(rig.view.currentGroup(), 1) << typed;
+        EXPECT_EQ(rig.cellText(0, 1), "512500") << typed;
+        EXPECT_EQ(rig.controls.spinGroup->text(), "1") << typed;
+        QTest::keyClick(rig.controls.spinGroup, Qt::Key_Return);
+        EXPECT_EQ(rig.controls.spinGroup->value(), 1) << typed;
+        EXPECT_EQ(rig.view.currentGroup(), 1) << typed;
+    }
 }
 
 TEST_F(GridEditing, CtrlSReachesTheServiceModeFromTheGridAndFromTheEditor) {

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QThread>
 
 #include "app/clickable_image.h"
 #include "shell_fixture.h"
@@ -56,6 +57,37 @@ TEST_F(HoverAndHelp, ShowsTheHintOfTheControlUnderTheMouse) {
         moveMouseOver(h.control);
         EXPECT_EQ(c.labelHelp->text(), h.hint) << h.control->objectName().toStdString();
     }
+}
+
+// Why the search at start found no programmer stays under the toolbar while the mouse moves over
+// bare parts of the window; a button's hint shows while the mouse is on it, then the reason again.
+TEST_F(HoverAndHelp, TheReasonNoProgrammerWasFoundStaysWhileTheMouseMoves) {
+    const QString absent = root_.filePath("absent");
+    QString ports = "[PORTS]\r\n";
+    for (int n = 1; n <= 4; ++n) ports += QStringLiteral("COM%1=%2\r\n").arg(n).arg(absent);
+    writeFile(settingsPath(), ports.toUtf8());
+    TformMain& form = start();
+    const MainWindowControls& c = form.controls();
+    const QString reason = "COM1=" + absent +
+                           " in [PORTS] of quorprog.ini leads to no device: correct the entry or "
+                           "remove it, then press ?.";
+    form.show();
+    // The search runs once the window is on the screen.
+    for (int wait = 0; wait < 200 && c.labelHelp->text() != reason; ++wait) {
+        QApplication::processEvents();
+        QThread::msleep(25);
+    }
+    ASSERT_EQ(c.labelHelp->text(), reason);
+
+    for (QWidget* bare : std::initializer_list<QWidget*>{c.panelToolbar, &form, c.panelReadWrite}) {
+        moveMouseOver(bare);
+        EXPECT_EQ(c.labelHelp->text(), reason) << bare->objectName().toStdString();
+    }
+    moveMouseOver(c.imgRead);
+    EXPECT_EQ(c.labelHelp->text(),
+              "Read all the data from the Quorvel device connected to the selected programmer.");
+    moveMouseOver(c.panelToolbar);
+    EXPECT_EQ(c.labelHelp->text(), reason);
 }
 
 TEST_F(HoverAndHelp, MovingWithinTheSameControlDoesNotRewriteTheHint) {

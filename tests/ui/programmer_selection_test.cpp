@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include "app/clickable_image.h"
+#include "app/hover_help.h"
 #include "app/main_window_controls.h"
 #include "fakes/recording_prompter.h"
 #include "fakes/scripted_serial_line.h"
@@ -36,7 +38,10 @@ class ProgrammerSelectionTest : public ::testing::Test {
     ProgrammerSelectionTest()
         : controls(createMainWindowControls(&form)),
           link(line, log, prompter, progress),
-          selection(&form, controls, link, prompter, texts, [this] { return portChecks; }) {}
+          hover(new HoverHelp(controls.labelHelp, texts, &form)),
+          selection(
+              &form, controls, link, prompter, texts, [this] { return portChecks; },
+              [this](const QString& hint) { hover->setStandingText(hint); }) {}
 
     std::string warningText() const { return texts.LocalText(text::kBatteryLow); }
 
@@ -49,6 +54,7 @@ class ProgrammerSelectionTest : public ::testing::Test {
     LocalTexts texts;
     ProgrammerLink link;
     std::vector<ComPortCheck> portChecks;
+    HoverHelp* hover;  // owned by the form
     ProgrammerSelection selection;
 };
 
@@ -110,11 +116,25 @@ TEST_F(ProgrammerSelectionTest, AnEmptySearchSaysWhyUntilAProgrammerIsFound) {
     EXPECT_EQ(controls.labelHelp->text(), denied);
     EXPECT_EQ(controls.listProgrammers->toolTip(), denied);
 
+    // It stays while the mouse moves over bare parts; a button's own hint shows while the mouse
+    // is on the button, then the reason comes back.
+    hover->watchBare(&form);
+    hover->watch(controls.imgRead, text::kHintRead);
+    hover->objectMouseMove(&form);
+    EXPECT_EQ(controls.labelHelp->text(), denied);
+    hover->objectMouseMove(controls.imgRead);
+    EXPECT_EQ(controls.labelHelp->text(), QString::fromStdString(texts.LocalText(text::kHintRead)));
+    hover->objectMouseMove(&form);
+    EXPECT_EQ(controls.labelHelp->text(), denied);
+
     line.port("COM1", programmerAnswering("BATTERY=7"));
     selection.search();
     ASSERT_EQ(controls.listProgrammers->count(), 1);
     EXPECT_EQ(controls.labelHelp->text(), "");
     EXPECT_EQ(controls.listProgrammers->toolTip(), "");
+    hover->objectMouseMove(controls.imgRead);
+    hover->objectMouseMove(&form);
+    EXPECT_EQ(controls.labelHelp->text(), "");
 }
 
 TEST_F(ProgrammerSelectionTest, AProgrammerThatNoLongerOpensShowsAnEmptyBatteryWithTheWarning) {

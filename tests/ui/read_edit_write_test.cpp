@@ -342,6 +342,13 @@ TEST_F(ReadEditWrite, ADeviceImageOfTheModelOpensForTheNextWriteAndAForeignOneIs
     };
     EXPECT_EQ(open(foreign),
               std::vector<std::string>{window_->LocalText(text::kImageFromOtherModel)});
+    // A file cut short is called too short, not another model.
+    const QString truncated = root_.filePath("truncated.bin");
+    ASSERT_TRUE(
+        writeFileBytes(truncated.toStdString(), Bytes(edited.begin(), edited.begin() + 40)));
+    EXPECT_EQ(
+        open(truncated),
+        std::vector<std::string>{"This image is too short: the connected device holds 256 bytes!"});
     EXPECT_EQ(open(image), std::vector<std::string>{window_->LocalText(text::kImageLoaded)});
 
     writeDevice();

@@ -25,6 +25,11 @@ Answers:
   --baud N          paces every byte both ways at the wire time of N baud (8N1)
 Faults (--fault may be given more than once; each acts on every reply):
   --fault silent          answers nothing and leaves the command undone
+  --fault lost            the same: the command is lost on the line (not carried out, no answer)
+  --fault drop-reply      carries the command out, but its answer is lost (nothing arrives)
+  --fault in-bank         single-byte reads and writes take their address within the selected
+                          bank (its low byte), three-digit ones too; by default three or more
+                          digits are absolute and only shorter ones lie in the selected bank
   --fault mem-error       row R of each bank read and every byte read report MEM ERROR
   --fault misaligned      row R carries the next row's prefix; byte answers lose their ":"
   --fault drop-line       row R of each bank read is left out
@@ -56,6 +61,8 @@ const std::map<std::string, Fault> kFaultNames = {
     {"no-ack", Fault::NoAck},          {"wrong-readback", Fault::WrongReadBack},
     {"endless", Fault::EndlessStream}, {"garbage", Fault::Garbage},
     {"truncated", Fault::Truncated},   {"flip", Fault::FlippedByte},
+    {"lost", Fault::Silent},           {"drop-reply", Fault::DroppedReply},
+    {"in-bank", Fault::InBankAddress},
 };
 
 std::optional<Fault> faultNamed(const std::string& name, std::string& error) {

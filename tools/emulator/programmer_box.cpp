@@ -84,6 +84,7 @@ std::string ProgrammerBox::receive(uint8_t byte) {
     injectedJustNow_ = settings_.injected && settings_.injected->atReply == replies_;
     if (has(Fault::Silent)) return {};
     std::string answer = answerCommand(*command);
+    if (has(Fault::DroppedReply)) return {};
     if (has(Fault::Garbage)) return garbageBytes(answer.size(), replies_);
     if (has(Fault::Truncated)) answer.resize(answer.size() / 2);
     return answer;
@@ -173,7 +174,8 @@ std::string ProgrammerBox::readBank() const {
 }
 
 unsigned ProgrammerBox::absoluteAddress(std::string_view digits, unsigned value) const {
-    return digits.size() >= 3 ? value : bank_ * MemoryImage::kBankSize + value;
+    const bool inBank = digits.size() < 3 || has(Fault::InBankAddress);
+    return inBank ? bank_ * MemoryImage::kBankSize + value % MemoryImage::kBankSize : value;
 }
 
 std::string ProgrammerBox::readBytes(std::string_view arguments) const {

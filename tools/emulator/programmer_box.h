@@ -14,7 +14,8 @@ namespace quorprog::emulator {
 
 // Ways in which the emulated box misbehaves, at every reply or at one (InjectedFault).
 enum class Fault {
-    Silent,         // answers nothing and leaves the command undone
+    Silent,         // answers nothing and leaves the command undone: a command lost on the line
+    DroppedReply,   // carries the command out, but its answer is lost on the line
     MemoryError,    // the fault row of a bank read, and single-byte reads, report MEM ERROR
     Misaligned,     // the fault row carries the next row's prefix; byte answers lose their ":"
     DroppedLine,    // the fault row of a bank read is left out
@@ -24,6 +25,7 @@ enum class Fault {
     Garbage,        // replies are replaced by as many random-looking bytes
     Truncated,      // replies are cut to half their length, so no prompt ends them
     FlippedByte,    // the first data byte of the fault row, and of a byte read, has a bit flipped
+    InBankAddress,  // single-byte reads and writes take their address within the selected bank
 };
 
 // A fault given to one reply only. Replies count from 1, one per command the box takes (hello,
@@ -48,8 +50,10 @@ struct BoxSettings {
 // The programmer box's firmware: takes the host's bytes one at a time and gives the answer to
 // each complete command. The one-letter commands "*", "V", "S" and "T" act at once; "D", "B",
 // "R" and "W" take their arguments up to a line feed. Single-byte addresses of three or more
-// digits are absolute; shorter ones lie in the selected bank. Every address wraps at the memory
-// size, as a small serial memory does.
+// digits are absolute; shorter ones lie in the selected bank (with the in-bank fault, every
+// address does: its low byte within the selected bank). The answer to a single-byte read names
+// the bank and the address it read. Every address wraps at the memory size, as a small serial
+// memory does.
 class ProgrammerBox {
   public:
     using WriteListener = std::function<void(const Bytes& memory)>;

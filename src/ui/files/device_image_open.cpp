@@ -15,6 +15,10 @@ void openDeviceImageAt(DeviceSession& session, const std::filesystem::path& path
     const auto bytes = readFileBytes(path, DeviceSession::kMaxMemorySize);
     if (!bytes) return refuse(text::kImageUnreadable);
     switch (session.restore(*bytes)) {
+        case DeviceSession::RestoreOutcome::TooShort:
+            return prompter.inform(
+                texts.LocalTextWith(text::kImageTooShort, std::to_string(session.image().size())),
+                texts.LocalText(text::kError));
         case DeviceSession::RestoreOutcome::OtherModel:
             return refuse(text::kImageFromOtherModel);
         case DeviceSession::RestoreOutcome::Unreadable:

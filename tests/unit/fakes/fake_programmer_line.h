@@ -115,7 +115,8 @@ class FakeProgrammerLine : public SerialLine {
             bankReadDelays.push_back(delay_);
             answerBank();
         } else if (std::sscanf(command.c_str(), "R %X %X", &a, &b) == 2) {
-            answer("0:00- " + hex(at(a), 2) + "\r\n>");
+            // Names the bank and the address it read, as the box does.
+            answer(hex(a >> 8, 1) + ":" + hex(a & 0xFF, 2) + "- " + hex(at(a), 2) + "\r\n>");
         } else if (std::sscanf(command.c_str(), "W %X %X", &a, &b) == 2) {
             writes.emplace_back(a, static_cast<uint8_t>(b));
             if (keepsWrites) at(a) = static_cast<uint8_t>(b);

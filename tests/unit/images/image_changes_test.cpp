@@ -90,23 +90,58 @@ TEST(ImageChanges, ImagesThatDoNotDecodeListEveryDifferingByte) {
     EXPECT_EQ(changes[1].field, ChangeField::Byte);
 }
 
+ImageChange changeOf(ChangeField field, double oldNumber, double newNumber) {
+    ImageChange change;
+    change.field = field;
+    change.oldNumber = oldNumber;
+    change.newNumber = newNumber;
+    return change;
+}
+
 TEST(ChangeListing, HeadingsFollowTheLanguageAndNumbersKeepTheirPoint) {
     LocalTexts italian;
     italian.setCurrentLanguage(1);
-    ImageChange frequency;
-    frequency.field = ChangeField::Frequency;
+    ImageChange frequency = changeOf(ChangeField::Frequency, 470.0125, 0);
     frequency.group = 1;
     frequency.channel = 15;
-    frequency.oldNumber = 470.0125;
-    frequency.newNumber = 0;
-    ImageChange byte;
+    ImageChange byte = changeOf(ChangeField::Byte, 255, 1);
     byte.address = 300;
-    byte.oldNumber = 255;
-    byte.newNumber = 1;
     EXPECT_EQ(describeImageChanges({frequency, byte}, italian),
               "Gruppo 1\n  canale 0F: frequenza 470.0125 \u2192 - MHz\naltri byte\n"
               "  300: 255 \u2192 1\n");
     EXPECT_EQ(describeImageChanges({}, italian), "Nessuna modifica.\n");
+}
+
+// Every significant digit of a frequency, up to a 6.25 kHz step's five decimals, with the
+// separator the caller gives (the window: the desktop's; byte values have none).
+TEST(ChangeListing, FrequenciesShowEverySignificantDigitWithTheSeparatorGiven) {
+    struct Case {
+        double oldMHz;
+        double newMHz;
+        const char* separator;
+        const char* line;
+    };
+    const Case cases[] = {
+        {240.35, 240.35625, ".", "frequency 240.350 \u2192 240.35625 MHz"},
+        {470.0125, 471.9, ".", "frequency 470.0125 \u2192 471.900 MHz"},
+        {0.00625, 999.99375, ".", "frequency 0.00625 \u2192 999.99375 MHz"},
+        {240.35625, 470.0125, ",", "frequency 240,35625 \u2192 470,0125 MHz"},
+        {471.9, 0, ",", "frequency 471,900 \u2192 - MHz"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(describeImageChanges({changeOf(ChangeField::Frequency, c.oldMHz, c.newMHz)},
+                                       LocalTexts(), c.separator),
+                  std::string("Group 0\n  channel 00: ") + c.line + "\n");
+    }
+    ImageChange range = changeOf(ChangeField::Range, 470.00625, 480);
+    range.oldUpper = 790;
+    range.newUpper = 790;
+    EXPECT_EQ(describeImageChanges({range}, LocalTexts(), ","),
+              "Group 0\n  Range: 470,00625-790,000 \u2192 480,000-790,000 MHz\n");
+    ImageChange byte = changeOf(ChangeField::Byte, 1234, 5);
+    byte.address = 1000;
+    EXPECT_EQ(describeImageChanges({byte}, LocalTexts(), ","),
+              "other bytes\n  1000: 1234 \u2192 5\n");
 }
 
 }  // namespace

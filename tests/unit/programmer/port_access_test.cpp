@@ -54,6 +54,23 @@ INSTANTIATE_TEST_SUITE_P(
                  0,
                  "/dev/ttyACM0 is busy: another program is using it. Close that program, then "
                  "press ?."},
+        HintCase{"PortsEntryLeadsNowhere",
+                 {check("COM1", "/dev/ttyS0", PortAccess::Opens),
+                  {"COM2", {"/dev/ttyUSB7", PortSource::Settings}, PortAccess::Missing}},
+                 0,
+                 "COM2=/dev/ttyUSB7 in [PORTS] of quorprog.ini leads to no device: correct the "
+                 "entry or remove it, then press ?."},
+        HintCase{"PortsEntryLeadsNowhereInItalian",
+                 {{"COM1", {"/tmp/com1", PortSource::Settings}, PortAccess::Missing}, kNone},
+                 1,
+                 "COM1=/tmp/com1 in [PORTS] di quorprog.ini non porta ad alcun dispositivo: "
+                 "correggi la voce o eliminala, poi premi ?."},
+        HintCase{"BusyBeforeAnEntryLeadingNowhere",
+                 {{"COM1", {"/tmp/com1", PortSource::Settings}, PortAccess::Missing},
+                  check("COM2", "/dev/ttyACM0", PortAccess::Busy)},
+                 0,
+                 "/dev/ttyACM0 is busy: another program is using it. Close that program, then "
+                 "press ?."},
         HintCase{"OpensButNoAnswer",
                  {check("COM1", "/dev/ttyS0", PortAccess::Opens),
                   check("COM2", "/dev/ttyS1", PortAccess::Failed), kNone},

@@ -146,6 +146,7 @@ TEST(SafeWrite, RestoreTakesOnlyAWholeImageOfTheModelAndTheWriteBringsItBack) {
     using Outcome = DeviceSession::RestoreOutcome;
     EXPECT_EQ(rig.session.restore(factoryDevice("single group system")), Outcome::OtherModel);
     EXPECT_EQ(rig.session.restore(longer), Outcome::Unreadable);
+    EXPECT_EQ(rig.session.restore(Bytes(saved.begin(), saved.begin() + 40)), Outcome::TooShort);
     EXPECT_EQ(rig.session.restore(corrupt), Outcome::Unreadable);
     EXPECT_EQ(std::count(rig.session.image().changedFlags().begin(),
                          rig.session.image().changedFlags().end(), 1),

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <set>
 
+#include "images/change_listing.h"
 #include "session_rig.h"
 
 namespace quorprog::testing {
@@ -90,6 +91,21 @@ TEST(WriteCommand, TheDateStampTakesTheDesktopsDateSeparator) {
     EXPECT_EQ(
         rig.session.memoryMap().ReadEntryText(rig.session.memoryMap().entryOf("Partition0.Date")),
         "06.12.26");
+}
+
+// The question's details follow the desktop's decimal separator, like every number on screen.
+TEST(WriteCommand, TheQuestionsDetailsTakeTheDesktopsDecimalSeparator) {
+    SessionRig rig(factoryDevice("dual group system"));
+    DeviceSession session{rig.description,
+                          {rig.prompter, rig.progress, rig.log, rig.clock, rig.texts, ","}};
+    ASSERT_TRUE(session.read(rig.link));
+    ASSERT_TRUE(session.memoryMap().WriteMapValue("Partition0.MinFreq", 480000));
+    rig.prompter.clear();
+    rig.prompter.answers = {Answer::No};
+    EXPECT_FALSE(session.write(rig.link));
+    EXPECT_THAT(rig.prompter.lastDetails, ::testing::HasSubstr("480,000-790,000 MHz"));
+    EXPECT_EQ(rig.prompter.lastDetails,
+              describeImageChanges(session.pendingChanges(), rig.texts, ","));
 }
 
 TEST(WriteCommand, DeviceChangedElsewhereIsRefusedBeforeAnyByteIsSent) {
