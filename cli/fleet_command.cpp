@@ -19,6 +19,7 @@
 #include "terminal_prompter.h"
 #include "text/text_ids.h"
 #include "ui/serial/qt_serial_line.h"
+#include "ui/serial/qt_threads.h"
 
 namespace quorprog::cli {
 
@@ -198,7 +199,8 @@ int programSeveralDevices(CliEnvironment& environment, CommandArguments& argumen
     FleetRun run({description, environment.texts(), environment.clock(), log,
                   environment.options().noBackup ? nullptr : &environment.backupStore(), plan,
                   options.map ? &*options.map : nullptr,
-                  [settingsFile] { return std::make_unique<QtSerialLine>(settingsFile); }});
+                  [settingsFile] { return std::make_unique<QtSerialLine>(settingsFile); },
+                  qtThreads()});
 
     bool allSucceeded = true;
     for (int round = 1; options.rounds == 0 || round <= options.rounds; ++round) {

@@ -9,6 +9,7 @@
 #include "files/file_bytes.h"
 #include "fleet/report_csv.h"
 #include "json_writer.h"
+#include "seams/iso_time.h"
 
 namespace quorprog::cli {
 
@@ -17,7 +18,7 @@ namespace {
 std::string jsonRecord(const DeviceResult& result) {
     JsonWriter json;
     json.beginObject()
-        .value("time", reportTime(result.time))
+        .value("time", isoTimeText(result.time))
         .value("round", result.round)
         .value("port", result.port)
         .value("programmer", result.programmer)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <condition_variable>
 #include <exception>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -95,16 +96,24 @@ void runDevice(const FleetSettings& settings, const FleetDevice& device, size_t 
 
 }  // namespace
 
+ThreadStarter standardThreads() {
+    return [](std::function<void()> work) -> std::function<void()> {
+        auto thread = std::make_shared<std::thread>(std::move(work));
+        return [thread] { thread->join(); };
+    };
+}
+
 std::vector<DeviceResult> FleetRun::runRound(const std::vector<FleetDevice>& devices,
                                              const Progress& progress, const Decide& decide) {
     ++round_;
     std::vector<DeviceSlot> slots(devices.size());
     RoundGate gate;
-    std::vector<std::thread> threads;
-    threads.reserve(devices.size());
+    std::vector<std::function<void()>> joins;
+    joins.reserve(devices.size());
     for (size_t i = 0; i < devices.size(); ++i) {
-        threads.emplace_back(runDevice, std::cref(settings_), std::cref(devices[i]), i, round_,
-                             std::cref(progress), std::ref(slots[i]), std::ref(gate));
+        joins.push_back(settings_.startThread([&, i] {
+            runDevice(settings_, devices[i], i, round_, progress, slots[i], gate);
+        }));
     }
 
     gate.waitForArrivals(devices.size());
@@ -131,7 +140,7 @@ std::vector<DeviceResult> FleetRun::runRound(const std::vector<FleetDevice>& dev
                                 : Verdict{Verdict::Kind::Refuse, "the round was not decided"};
     }
     gate.open();
-    for (std::thread& thread : threads) thread.join();
+    for (const std::function<void()>& join : joins) join();
     if (trouble) std::rethrow_exception(trouble);
 
     std::vector<DeviceResult> results;

@@ -25,6 +25,11 @@ struct FleetDevice {
     std::string programmer;  // its version line
 };
 
+// Runs `work` on a new thread and returns what waits for that thread's end.
+using ThreadStarter = std::function<std::function<void()>(std::function<void()> work)>;
+// Plain standard threads.
+ThreadStarter standardThreads();
+
 // What every session of a run shares, read only while a round runs.
 struct FleetSettings {
     const DescriptionReader& description;  // frozen(): sessions on several threads read it
@@ -37,6 +42,9 @@ struct FleetSettings {
     // A serial line of its own for each session, made on (and used only by) its thread: a Qt
     // port belongs to the thread that created it. Never null.
     std::function<std::unique_ptr<SerialLine>()> makeLine;
+    // Where the sessions run. A Qt serial port wants a thread Qt knows (its notifiers need one),
+    // so the shells pass their own.
+    ThreadStarter startThread = standardThreads();
 };
 
 // A device read and given the plan, waiting for the round's answer.

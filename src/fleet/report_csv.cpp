@@ -1,6 +1,6 @@
 #include "fleet/report_csv.h"
+#include "seams/iso_time.h"
 
-#include <cstdio>
 
 namespace quorprog {
 
@@ -21,7 +21,7 @@ std::string csvField(std::string_view text) {
 }
 
 std::string csvLine(const DeviceResult& result) {
-    return reportTime(result.time) + "," + std::to_string(result.round) + "," +
+    return isoTimeText(result.time) + "," + std::to_string(result.round) + "," +
            csvField(result.port) + "," + csvField(result.programmer) + "," +
            csvField(result.model) + "," + (result.ok ? "ok" : "failed") + "," +
            csvField(result.message) + "," + std::to_string(result.changes) + "," +
@@ -29,14 +29,6 @@ std::string csvLine(const DeviceResult& result) {
 }
 
 }  // namespace
-
-std::string reportTime(const LocalTime& time) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", time.date.year,
-                  time.date.month, time.date.day, time.time.hour, time.time.minute,
-                  time.time.second);
-    return text;
-}
 
 std::string appendReportCsv(std::string existing, const std::vector<DeviceResult>& results) {
     if (existing.empty()) {

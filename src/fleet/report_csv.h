@@ -12,9 +12,6 @@ namespace quorprog {
 inline constexpr std::string_view kReportCsvHeader =
     "time,round,port,programmer,model,result,message,changes,backup";
 
-// A report's time: "2026-12-08T14:30:05".
-std::string reportTime(const LocalTime& time);
-
 // The report as it is to be written: `existing` (what the file holds, empty for a new file) with
 // one line per device after it, and the header first when the file is new. Texts from devices
 // and programmers may hold anything: a field with a comma, quote or line break is quoted, and one
