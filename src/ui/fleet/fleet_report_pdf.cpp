@@ -30,11 +30,11 @@ void paintDevices(QPainter& painter, const QRect& page, const std::vector<Device
     font.setBold(true);
     painter.setFont(font);
     painter.drawText(QRect(page.left(), page.top(), page.width(), line * 3), Qt::AlignLeft, title);
-    font.setPixelSize(line * 6 / 10);
+    font.setPixelSize(line / 2);
     font.setBold(false);
     painter.setFont(font);
     // time, round, port, programmer, model, result (with the reason), bytes changed, seconds
-    const double share[] = {0.15, 0.05, 0.06, 0.22, 0.14, 0.26, 0.06, 0.06};
+    const double share[] = {0.15, 0.05, 0.07, 0.22, 0.14, 0.25, 0.06, 0.06};
     const auto drawRow = [&](int y, const QStringList& cells) {
         int x = page.left();
         for (int c = 0; c < cells.size(); ++c) {
