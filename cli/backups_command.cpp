@@ -3,20 +3,12 @@
 
 #include "commands.h"
 #include "json_writer.h"
+#include "seams/iso_time.h"
 #include "report.h"
 
 namespace quorprog::cli {
 
 namespace {
-
-// 2026-12-08T14:30:05
-std::string isoTime(const LocalTime& time) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", time.date.year,
-                  time.date.month, time.date.day, time.time.hour, time.time.minute,
-                  time.time.second);
-    return text;
-}
 
 std::string backupsJson(const std::vector<BackupEntry>& entries) {
     JsonWriter json;
@@ -26,7 +18,7 @@ std::string backupsJson(const std::vector<BackupEntry>& entries) {
             .value("file", entry.file.string())
             .value("model", entry.model)
             .value("kind", backupKindName(entry.kind))
-            .value("time", isoTime(entry.time))
+            .value("time", isoTimeText(entry.time))
             .endObject();
     }
     json.endArray().endObject();
@@ -37,7 +29,7 @@ std::string backupsJson(const std::vector<BackupEntry>& entries) {
 std::string backupsText(const std::vector<BackupEntry>& entries) {
     std::string text;
     for (const BackupEntry& entry : entries) {
-        std::string time = isoTime(entry.time);
+        std::string time = isoTimeText(entry.time);
         time[10] = ' ';
         text += time + "  " + std::string(backupKindName(entry.kind)) + "  " + entry.model +
                 "\n    " + entry.file.string() + "\n";

@@ -42,6 +42,23 @@ Commands:
       or give --yes. With --dry-run the device is read and what the write would change is
       printed (as diff prints it); nothing is written.
 
+  program (--ports COMa,COMb,... | --all-ports) [--map I:J,...] [--dry-run] [--rounds N]
+          [--report FILE] FILE.qvm
+      Programs several devices at once, one programmer box each: the ports named, or every
+      port where a programmer answers the scan. Each device gets exactly what program does for
+      one, on its own line and at the same time as the others; one that fails leaves the
+      others alone. One question for the whole round (none with --yes), a live line per port,
+      then a table: port, programmer, model, result (with the reason of a failure), bytes
+      changed, seconds. --rounds N repeats: after each round, connect the next devices and
+      press Enter (the end of the input stops; --rounds 0 goes on until then). A device that
+      holds what this run wrote to a device is refused unless you say Yes at the terminal
+      (--yes does not answer that question). --report FILE adds one record per device: a CSV
+      file (time,round,port,programmer,model,result,message,changes,backup; the header when
+      the file is new), or for FILE.json {"devices":[...]} with the records the file held and
+      every device of the run. A file that is no such report is not replaced. With --log each
+      line of a device is prefixed by its port ("COM1: "). Exit status 0 only when every
+      device succeeded, 1 when any failed.
+
   restore [-p N] [--dry-run] IMAGE
       Reads the device and, when IMAGE is a raw image of the same model (a backup, or a file
       of read -o), writes every byte that differs from it, with the checks of program. The
@@ -150,6 +167,7 @@ Examples:
   quorprog-cli program --map 0:1 plan.qvm
   quorprog-cli --json map read backup.bin --key Partition0.MinFreq
   quorprog-cli program --dry-run plan.qvm
+  quorprog-cli --yes program plan.qvm --all-ports --rounds 0 --report show.csv
   quorprog-cli diff backup.bin other.bin
   quorprog-cli --yes restore "20261208-143005 dual group system before write.bin"
   quorprog-cli sheet plan.qvm -o sheet.pdf --language it

@@ -25,7 +25,7 @@ Prompter::Answer TerminalPrompter::ask() {
         return Answer::Yes;
     }
     if (!isatty(STDIN_FILENO)) {
-        std::cerr << " [yes/no] no (no terminal to ask on; --yes answers yes)" << std::endl;
+        std::cerr << " [yes/no] no (no terminal to ask on; " << whyNo_ << ")" << std::endl;
         return Answer::No;
     }
     for (;;) {

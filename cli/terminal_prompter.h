@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 #include "seams/prompter.h"
 
@@ -12,7 +13,9 @@ namespace quorprog::cli {
 // Beeps are not heard.
 class TerminalPrompter : public Prompter {
   public:
-    explicit TerminalPrompter(bool answerYes) : answerYes_(answerYes) {}
+    // `whyNo` follows the No given when there is no terminal to ask on.
+    explicit TerminalPrompter(bool answerYes, std::string whyNo = "--yes answers yes")
+        : answerYes_(answerYes), whyNo_(std::move(whyNo)) {}
 
     Answer message(const std::string& text, const std::string& caption, Buttons buttons,
                    Icon icon) override;
@@ -22,6 +25,7 @@ class TerminalPrompter : public Prompter {
     Answer ask();
 
     bool answerYes_;
+    std::string whyNo_;
 };
 
 }  // namespace quorprog::cli

@@ -4,6 +4,7 @@
 target_sources(quorprog_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/coordination_menu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/device_commands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/fleet_menu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frequency_delegate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/grid_editor.cpp
     ${CMAKE_CURRENT_LIST_DIR}/guard_settings.cpp

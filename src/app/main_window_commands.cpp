@@ -11,6 +11,7 @@
 #include "ui/serial/settings_port_map.h"
 #include "ui/service/service_mode.h"
 #include "app/coordination_menu.h"
+#include "app/fleet_menu.h"
 
 namespace quorprog {
 
@@ -47,6 +48,7 @@ MainWindowCommands::MainWindowCommands(TformMain& window)
                                                    DeviceBackups::OnFailure::AskToGoOn);
         session_.setBackups(backups_.get());
     }
+    fleet_ = new FleetMenu(this, window, session_, backupStore_.get(), clock_);
     grid_->setServiceKey([this] { openServiceMode(); });
     window.installEventFilter(this);
     // A language switch redraws the group information only when there is a device to show.

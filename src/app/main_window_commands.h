@@ -19,6 +19,7 @@
 namespace quorprog {
 
 class CoordinationMenu;
+class FleetMenu;
 class TformMain;
 class TformSerial;
 
@@ -60,6 +61,7 @@ class MainWindowCommands : public QObject {
     DeviceCommands* device_;
     ToolbarCommands* toolbar_;
     CoordinationMenu* coordination_;
+    FleetMenu* fleet_ = nullptr;
     bool shown_ = false;
 };
 

@@ -50,6 +50,13 @@ DescriptionReader DescriptionReader::fromFile(const std::filesystem::path& path)
     return reader;
 }
 
+DescriptionReader DescriptionReader::frozen() const {
+    refreshFromDisk();
+    DescriptionReader copy;
+    copy.sections_ = sections_;
+    return copy;
+}
+
 void DescriptionReader::parse(std::string_view text) const {
     sections_.clear();
     Section* current = nullptr;

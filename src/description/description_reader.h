@@ -29,6 +29,9 @@ class DescriptionReader {
     DescriptionReader() = default;
     static DescriptionReader fromText(std::string_view text);
     static DescriptionReader fromFile(const std::filesystem::path& path);
+    // What the reader holds now, never read from disk again: a lookup then changes nothing, so
+    // sessions on several threads can share one description.
+    DescriptionReader frozen() const;
 
     std::string readText(std::string_view section, std::string_view key,
                          std::string_view fallback = {}) const;

@@ -30,6 +30,12 @@ int ProgrammerLink::SelectedProgrammer() const {
     return selected_ >= 0 && static_cast<size_t>(selected_) < ports_.size() ? selected_ : -1;
 }
 
+void ProgrammerLink::UseProgrammer(const std::string& port, const std::string& entry) {
+    entries_ = {entry};
+    ports_ = {port};
+    selected_ = 0;
+}
+
 bool ProgrammerLink::Hello() {
     if (!transport_.IsOpen()) return false;
     transport_.WriteText("*");

@@ -34,6 +34,9 @@ class ProgrammerLink {
     const std::vector<std::string>& ProgrammerPorts() const { return ports_; }
     // The user's choice among the entries; -1 (or any index outside them) chooses none.
     void SelectProgrammer(int index) { selected_ = index; }
+    // Chooses the programmer on `port` (its scan entry given) without a scan of its own: when one
+    // scan found several programmers, each is driven by a link of its own.
+    void UseProgrammer(const std::string& port, const std::string& entry);
     int SelectedProgrammer() const;
 
     // Opens the chosen programmer's port with handshake and greets it; without a choice the user

@@ -6,6 +6,7 @@ namespace quorprog {
 
 void DeviceBackups::keepRead(std::span<const uint8_t> image, const std::string& model) {
     const BackupStore::Saved saved = store_.save(image, model, BackupKind::Read, clock_.now());
+    if (saved) lastSaved_ = saved.file;
     if (!saved) {
         prompter_.inform(texts_.LocalTextWith(text::kBackupFailed, saved.error),
                          texts_.LocalText(text::kWarning), Prompter::Icon::Warning);
@@ -15,7 +16,10 @@ void DeviceBackups::keepRead(std::span<const uint8_t> image, const std::string& 
 bool DeviceBackups::keepBeforeWrite(std::span<const uint8_t> device, const std::string& model) {
     const BackupStore::Saved saved =
         store_.save(device, model, BackupKind::BeforeWrite, clock_.now());
-    if (saved) return true;
+    if (saved) {
+        lastSaved_ = saved.file;
+        return true;
+    }
     if (onFailure_ == OnFailure::Refuse) {
         prompter_.inform(texts_.LocalTextWith(text::kBackupFailed, saved.error),
                          texts_.LocalText(text::kError), Prompter::Icon::Error);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <span>
 #include <string>
 
@@ -31,6 +32,8 @@ class DeviceBackups {
     // After the check read has confirmed the device, before the first byte is written. False:
     // the write must not go on.
     bool keepBeforeWrite(std::span<const uint8_t> device, const std::string& model);
+    // The file of the last copy saved; empty before the first one.
+    const std::filesystem::path& lastSaved() const { return lastSaved_; }
 
   private:
     const BackupStore& store_;
@@ -38,6 +41,7 @@ class DeviceBackups {
     Prompter& prompter_;
     const LocalTexts& texts_;
     OnFailure onFailure_;
+    std::filesystem::path lastSaved_;
 };
 
 }  // namespace quorprog

@@ -113,6 +113,36 @@ inline constexpr int kCancel = 1048;
 inline constexpr int kPortsEntryLeadsNowhere = 1049;
 inline constexpr int kImageTooShort = 1050;
 inline constexpr int kReplaceExistingFile = 1051;
-inline constexpr int kLastAddedText = kReplaceExistingFile;
+// Programming several devices at once (the write button's menu and its dialog). %s: a number
+// or a port.
+inline constexpr int kProgramSeveralDevices = 1170;
+inline constexpr int kProgramSeveralDevicesTitle = 1171;
+inline constexpr int kFleetPort = 1172;
+inline constexpr int kFleetProgrammer = 1173;
+inline constexpr int kFleetBattery = 1174;
+inline constexpr int kFleetProgress = 1175;
+inline constexpr int kFleetModel = 1176;
+inline constexpr int kFleetResult = 1177;
+inline constexpr int kFleetBytesChanged = 1178;
+inline constexpr int kFleetSeconds = 1179;
+inline constexpr int kFleetStartRound = 1180;
+inline constexpr int kFleetNextRound = 1181;
+inline constexpr int kFleetSaveReport = 1182;
+inline constexpr int kFleetWriteQuestion = 1183;
+inline constexpr int kFleetProgrammedAlready = 1184;
+inline constexpr int kFleetDone = 1185;
+inline constexpr int kFleetNotConfirmed = 1186;
+inline constexpr int kFleetRefusedAgain = 1187;
+inline constexpr int kFleetRound = 1188;
+inline constexpr int kFleetNoProgrammer = 1189;
+inline constexpr int kFleetSwapDevices = 1190;
+inline constexpr int kFleetReading = 1191;
+inline constexpr int kFleetChecking = 1192;
+inline constexpr int kFleetWriting = 1193;
+inline constexpr int kFleetCsvFiles = 1194;
+inline constexpr int kFleetReportTitle = 1195;
+inline constexpr int kFleetWaiting = 1196;
+inline constexpr int kFleetReportNotSaved = 1197;  // %s: the file
+inline constexpr int kLastAddedText = kFleetReportNotSaved;
 
 }  // namespace quorprog::text

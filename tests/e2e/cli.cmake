@@ -24,3 +24,10 @@ quorprog_test(NAME cli_parts_tests
         ${PROJECT_SOURCE_DIR}/cli/printable_text.cpp
     LIBRARIES quorprog_core)
 target_include_directories(cli_parts_tests PRIVATE ${PROJECT_SOURCE_DIR}/cli)
+
+# Several emulated boxes programmed at once, round after round, with the report.
+quorprog_test(NAME cli_fleet_tests
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/fleet_test.cpp
+    LIBRARIES quorprog_serial quorprog_test_fakes)
+target_include_directories(cli_fleet_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/unit)
+add_dependencies(cli_fleet_tests quorprog-cli quorprog-emu)
