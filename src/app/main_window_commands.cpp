@@ -1,7 +1,10 @@
 #include "app/main_window_commands.h"
 
 #include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
 #include <QTimer>
+#include <utility>
 
 #include "app/main_window.h"
 #include "app/serial_window.h"
@@ -9,6 +12,7 @@
 #include "ui/serial/settings_port_map.h"
 #include "ui/service/service_mode.h"
 #include "app/coordination_menu.h"
+#include "text/text_ids.h"
 
 namespace quorprog {
 
@@ -42,6 +46,7 @@ MainWindowCommands::MainWindowCommands(TformMain& window)
         session_.setBackups(backups_.get());
     }
     grid_->setServiceKey([this] { openServiceMode(); });
+    connect(device_, &DeviceCommands::deviceRead, this, &MainWindowCommands::openPendingFile);
     window.installEventFilter(this);
     // A language switch redraws the group information only when there is a device to show.
     window.setGroupInfoRefresh([this] {
@@ -51,6 +56,26 @@ MainWindowCommands::MainWindowCommands(TformMain& window)
 
 MainWindowCommands::~MainWindowCommands() {
     window_.setGroupInfoRefresh({});
+}
+
+void MainWindowCommands::openFileAtStart(const QString& path) {
+    pendingFile_ = path;
+    if (session_.hasImage()) {
+        // Queued, so that the window is on the screen before the file's messages.
+        QTimer::singleShot(0, this, &MainWindowCommands::openPendingFile);
+        return;
+    }
+    const std::string name = QFileInfo(path).fileName().toStdString();
+    // A file name is no markup, whatever characters it holds.
+    window_.controls().labelHelp->setTextFormat(Qt::PlainText);
+    window_.controls().labelHelp->setText(
+        QString::fromStdString(window_.texts().LocalTextWith(text::kOpensAfterRead, name)));
+}
+
+void MainWindowCommands::openPendingFile() {
+    if (pendingFile_.isEmpty() || !session_.hasImage()) return;
+    const QString path = std::exchange(pendingFile_, QString());
+    toolbar_->openFile(path);
 }
 
 void MainWindowCommands::showGroupStored() {

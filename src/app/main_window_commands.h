@@ -32,6 +32,10 @@ class MainWindowCommands : public QObject {
     explicit MainWindowCommands(TformMain& window);
     ~MainWindowCommands() override;
 
+    // Opens `path` as "open file" does, once the window is shown; without a device read yet,
+    // after the next successful read. The hint under the toolbar says so meanwhile.
+    void openFileAtStart(const QString& path);
+
   protected:
     // The programmer search runs once the window has been shown for the first time.
     bool eventFilter(QObject* object, QEvent* event) override;
@@ -44,6 +48,7 @@ class MainWindowCommands : public QObject {
     void showGroup();
     // Ctrl+S in the grid: the service password, then the service data dialog on the group shown.
     void openServiceMode();
+    void openPendingFile();
 
     TformMain& window_;
     SystemClock clock_{systemDateSeparator()};
@@ -61,6 +66,8 @@ class MainWindowCommands : public QObject {
     ToolbarCommands* toolbar_;
     CoordinationMenu* coordination_;
     bool shown_ = false;
+    // The file given at start that waits for a device; empty when none waits.
+    QString pendingFile_;
 };
 
 }  // namespace quorprog

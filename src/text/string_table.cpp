@@ -204,6 +204,8 @@ std::map<int, std::string> builtInStrings() {
         {1046, "Close"},
         {1047, "OK"},
         {1048, "Cancel"},
+        {1150, "Quorvel Programmer Files"},
+        {1151, "%s opens after the next read."},
 
         {2000,
          "Impossibile salvare una copia dell'apparato prima della scrittura:\n%s\nScrivere "
@@ -265,6 +267,8 @@ std::map<int, std::string> builtInStrings() {
         {2046, "Chiudi"},
         {2047, "OK"},
         {2048, "Annulla"},
+        {2150, "File del Programmatore Quorvel"},
+        {2151, "%s si aprir\xC3\xA0 dopo la prossima lettura."},
     };
 }
 

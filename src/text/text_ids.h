@@ -108,6 +108,10 @@ inline constexpr int kMakeGroupCompatibleTitle = 1045;
 inline constexpr int kClose = 1046;
 inline constexpr int kOk = 1047;
 inline constexpr int kCancel = 1048;
-inline constexpr int kLastAddedText = kCancel;
+// The desktop: file dialogs and a channel file given on the command line.
+inline constexpr int kFirstDesktopText = 1150;
+inline constexpr int kChannelPlanFiles = 1150;  // the channel files' filter name
+inline constexpr int kOpensAfterRead = 1151;    // "%s": the file name
+inline constexpr int kLastAddedText = kOpensAfterRead;
 
 }  // namespace quorprog::text
