@@ -82,8 +82,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "\n"
     "The package also holds quorprog-cli, the same work from a terminal, and\n"
     "quorprog-emu, an emulated programmer box for trying both without hardware.")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${CPACK_PACKAGE_DESCRIPTION}")
+# CPack puts the summary line in front of it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
