@@ -18,7 +18,7 @@ fail() {
     exit 1
 }
 
-lintian --fail-on error,warning --no-tag-display-limit "$deb" ||
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" ||
     fail "lintian found errors or warnings in $(basename "$deb")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -80,9 +80,12 @@ completions=$(PATH="$root/usr/bin:$PATH" bash -c '
     printf "%s\n" "${COMPREPLY[@]}"' _ "$root/usr/share/bash-completion/completions/quorprog-cli")
 [ "$completions" = "show" ] || fail "quorprog-cli sho<TAB> completes to '$completions', not show"
 
-"$root/usr/bin/quorprog-cli" --help | grep -q '^Usage: quorprog-cli' ||
-    fail "quorprog-cli --help from the package printed no usage"
-"$root/usr/bin/quorprog" --version | grep -qF "$(dpkg-deb -f "$deb" Version)" ||
+# Whole outputs first: grep -q stops reading at the first match, and the program would then end
+# on a broken pipe.
+help=$("$root/usr/bin/quorprog-cli" --help)
+grep -q '^Usage: quorprog-cli' <<<"$help" || fail "quorprog-cli --help from the package printed no usage"
+version=$("$root/usr/bin/quorprog" --version)
+grep -qF "$(dpkg-deb -f "$deb" Version)" <<<"$version" ||
     fail "quorprog --version from the package does not name the package's version"
 desktop-file-validate "$root/usr/share/applications/quorprog.desktop" ||
     fail "the desktop entry does not validate"
