@@ -18,10 +18,10 @@ namespace quorprog {
 
 MainWindowCommands::MainWindowCommands(TformMain& window)
     : window_(window),
-      formSerial_(new TformSerial(&window)),
+      formSerial_(&window),
       line_(defaultSettingsFile()),
-      link_(line_, window.log(), window.prompter(), *formSerial_),
-      session_(window.description(), SessionServices{window.prompter(), *formSerial_, window.log(),
+      link_(line_, window.log(), window.prompter(), formSerial_),
+      session_(window.description(), SessionServices{window.prompter(), formSerial_, window.log(),
                                                      clock_, window.texts()}),
       display_(window.controls(), session_, window.texts()),
       selection_(new ProgrammerSelection(this, window.controls(), link_, window.prompter(),

@@ -7,6 +7,7 @@
 #include "app/grid_editor.h"
 #include "app/group_view.h"
 #include "app/programmer_selection.h"
+#include "app/serial_window.h"
 #include "app/toolbar_commands.h"
 #include "programmer/programmer_link.h"
 #include "seams/clock.h"
@@ -20,7 +21,6 @@ namespace quorprog {
 
 class CoordinationMenu;
 class TformMain;
-class TformSerial;
 
 // What the main window owns for its commands, for the whole run: the serial progress window, the
 // programmer link on the real serial line, the device session, and the handlers of the programmer
@@ -52,7 +52,7 @@ class MainWindowCommands : public QObject {
 
     TformMain& window_;
     SystemClock clock_{systemDateSeparator()};
-    TformSerial* formSerial_;  // a window of its own, owned by the main window
+    SerialWindowOnDemand formSerial_;
     QtSerialLine line_;
     ProgrammerLink link_;
     DeviceSession session_;
