@@ -1,7 +1,9 @@
 // Read and write of a factory dual-group device through the real serial line against
 // quorprog-emu pacing every byte at 19200 baud. Prints, for each, the measured time, the time the
 // wire itself needs (bytes exchanged at 1920 bytes a second, plus the settling wait of every port
-// opening) and their ratio.
+// opening) and their ratio. Both run three times: on a bare line, and behind a USB adapter whose
+// latency timer holds every answer 16 ms (an FTDI adapter's default) and 1 ms (the timer the
+// package's udev rule sets).
 #include <QCoreApplication>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -54,15 +56,16 @@ Measurement measure(CountingSerialLine& line, Operation operation) {
     return {elapsed.count(), floor};
 }
 
-void report(const char* name, const Measurement& m) {
-    std::printf("%-28s measured %7.3f s   wire floor %7.3f s   ratio %.3f\n", name, m.seconds,
-                m.floorSeconds, m.seconds / m.floorSeconds);
+void report(const char* name, int latencyMs, const Measurement& m) {
+    std::printf("%-28s latency %2d ms   measured %7.3f s   wire floor %7.3f s   ratio %.3f\n",
+                name, latencyMs, m.seconds, m.floorSeconds, m.seconds / m.floorSeconds);
 }
 
-int run() {
+int runWithLatency(int latencyMs) {
     QTemporaryDir folder;
     const QString link = folder.filePath("COM1");
-    EmulatorProcess emulator(link, {"--model", "dual group system", "--baud", "19200"});
+    EmulatorProcess emulator(link, {"--model", "dual group system", "--baud", "19200",
+                                    "--latency", QString::number(latencyMs)});
     if (emulator.device().empty()) {
         std::fprintf(stderr, "quorprog-emu did not start\n");
         return 1;
@@ -86,14 +89,23 @@ int run() {
     programmer.SelectProgrammer(0);
     DeviceSession session(description, {prompter, progress, log, clock, texts});
 
-    report("read (dual group device)", measure(line, [&] { return session.read(programmer); }));
+    report("read (dual group device)", latencyMs,
+           measure(line, [&] { return session.read(programmer); }));
 
     // 32 changed bytes: every channel's subtone byte of both groups.
     for (int group = 0; group < 2; ++group)
         for (int channel = 0; channel < 16; ++channel)
             session.memoryMap().WriteMapValue(
                 "Partition" + std::to_string(group) + ".Sub" + std::to_string(channel), 18);
-    report("write (32 bytes + 16 date)", measure(line, [&] { return session.write(programmer); }));
+    report("write (32 bytes + 16 date)", latencyMs,
+           measure(line, [&] { return session.write(programmer); }));
+    return 0;
+}
+
+int run() {
+    for (const int latencyMs : {0, 16, 1}) {
+        if (const int status = runWithLatency(latencyMs); status != 0) return status;
+    }
     return 0;
 }
 

@@ -8,6 +8,7 @@
 #include "ui/files/frequency_sheet.h"
 #include "plan_files.h"
 #include "report.h"
+#include "text/language_list.h"
 
 namespace quorprog::cli {
 
@@ -16,8 +17,7 @@ namespace {
 // --language: "en" or "it"; without it the language of quorprog.ini.
 std::optional<int> sheetLanguage(const std::string& code) {
     if (code.empty()) return std::nullopt;
-    if (code == "en") return 0;
-    if (code == "it") return 1;
+    if (const auto language = languageIndexForCode(code)) return language;
     throw UsageError("--language takes en or it, not " + code);
 }
 

@@ -9,6 +9,12 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth poppler-utils
     desktop-file-utils fonts-liberation2
+    # The package: its dependencies and hardening flags, and its check.
+    dpkg-dev file lintian appstream bash-completion
+    # Qt's own texts in Italian (qtbase_it.qm).
+    qt6-translations-l10n
+    # The start-up benchmark watches the X display.
+    libx11-dev
     locales
 )
 

@@ -36,7 +36,10 @@ void DeviceCommands::imgReadClick() {
     link_.SelectProgrammer(programmer);
     // The rows on display belong to the device being replaced: nothing of them is committed.
     grid_.resetSelection();
-    if (session_.read(link_)) grid_.showNewDevice();
+    if (session_.read(link_)) {
+        grid_.showNewDevice();
+        emit deviceRead();
+    }
 }
 
 void DeviceCommands::imgWriteClick() {

@@ -23,6 +23,10 @@ class DeviceCommands : public QObject {
     void imgReadClick();
     void imgWriteClick();
 
+  signals:
+    // A read found a device and shows it.
+    void deviceRead();
+
   private:
     const MainWindowControls& controls_;
     DeviceSession& session_;

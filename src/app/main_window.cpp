@@ -176,6 +176,11 @@ void TformMain::ApplyLanguage(int language) {
     c.Grid->horizontalHeaderItem(1)->setText(qText(LocalText(text::kFrequencyKhz, language)));
     c.Grid->horizontalHeaderItem(2)->setText(qText(LocalText(text::kSubtone, language)));
     c.listLanguages->setCurrentIndex(language);
+    qtTranslations_.apply(language);
+}
+
+void TformMain::openFileAtStart(const QString& path) {
+    commands_->openFileAtStart(path);
 }
 
 void TformMain::paintEvent(QPaintEvent*) {

@@ -6,6 +6,7 @@
 
 #include "app/help_pages.h"
 #include "app/main_window_controls.h"
+#include "app/qt_translations.h"
 #include "app/settings_file.h"
 #include "app/shell_environment.h"
 #include "app/skin.h"
@@ -55,6 +56,10 @@ class TformMain : public QWidget {
     // and selects it in listLanguages.
     void ApplyLanguage(int language);
 
+    // A file given on the command line: opened as "open file" opens it once the window is up;
+    // before a device has been read, right after the first successful read.
+    void openFileAtStart(const QString& path);
+
     // Runs after every language switch made by the user, to redraw the group information in the
     // new language. Whoever installs it shows the group only when a device has been read.
     void setGroupInfoRefresh(std::function<void()> refresh) {
@@ -86,6 +91,7 @@ class TformMain : public QWidget {
     MainWindowControls controls_;
     LocalTexts texts_;
     Skin skin_;
+    QtTranslations qtTranslations_;
     FileLog log_;
     DescriptionReader description_;
     SettingsFile settings_;

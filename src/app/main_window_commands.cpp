@@ -1,7 +1,10 @@
 #include "app/main_window_commands.h"
 
 #include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
 #include <QTimer>
+#include <utility>
 
 #include "app/hover_help.h"
 #include "app/main_window.h"
@@ -12,16 +15,17 @@
 #include "ui/service/service_mode.h"
 #include "app/coordination_menu.h"
 #include "app/fleet_menu.h"
+#include "text/text_ids.h"
 
 namespace quorprog {
 
 MainWindowCommands::MainWindowCommands(TformMain& window)
     : window_(window),
-      formSerial_(new TformSerial(&window)),
+      formSerial_(&window),
       line_(defaultSettingsFile()),
-      link_(line_, window.log(), window.prompter(), *formSerial_),
+      link_(line_, window.log(), window.prompter(), formSerial_),
       session_(window.description(),
-               SessionServices{window.prompter(), *formSerial_, window.log(), clock_,
+               SessionServices{window.prompter(), formSerial_, window.log(), clock_,
                                window.texts(), displayDecimalSeparatorText()}),
       display_(window.controls(), session_, window.texts()),
       selection_(new ProgrammerSelection(this, window.controls(), link_, window.prompter(),
@@ -50,6 +54,7 @@ MainWindowCommands::MainWindowCommands(TformMain& window)
     }
     fleet_ = new FleetMenu(this, window, session_, backupStore_.get(), clock_);
     grid_->setServiceKey([this] { openServiceMode(); });
+    connect(device_, &DeviceCommands::deviceRead, this, &MainWindowCommands::openPendingFile);
     window.installEventFilter(this);
     // A language switch redraws the group information only when there is a device to show.
     window.setGroupInfoRefresh([this] {
@@ -59,6 +64,26 @@ MainWindowCommands::MainWindowCommands(TformMain& window)
 
 MainWindowCommands::~MainWindowCommands() {
     window_.setGroupInfoRefresh({});
+}
+
+void MainWindowCommands::openFileAtStart(const QString& path) {
+    pendingFile_ = path;
+    if (session_.hasImage()) {
+        // Queued, so that the window is on the screen before the file's messages.
+        QTimer::singleShot(0, this, &MainWindowCommands::openPendingFile);
+        return;
+    }
+    const std::string name = QFileInfo(path).fileName().toStdString();
+    // A file name is no markup, whatever characters it holds.
+    window_.controls().labelHelp->setTextFormat(Qt::PlainText);
+    window_.controls().labelHelp->setText(
+        QString::fromStdString(window_.texts().LocalTextWith(text::kOpensAfterRead, name)));
+}
+
+void MainWindowCommands::openPendingFile() {
+    if (pendingFile_.isEmpty() || !session_.hasImage()) return;
+    const QString path = std::exchange(pendingFile_, QString());
+    toolbar_->openFile(path);
 }
 
 void MainWindowCommands::showGroupStored() {

@@ -7,6 +7,7 @@
 #include "app/grid_editor.h"
 #include "app/group_view.h"
 #include "app/programmer_selection.h"
+#include "app/serial_window.h"
 #include "app/toolbar_commands.h"
 #include "programmer/programmer_link.h"
 #include "seams/clock.h"
@@ -21,7 +22,6 @@ namespace quorprog {
 class CoordinationMenu;
 class FleetMenu;
 class TformMain;
-class TformSerial;
 
 // What the main window owns for its commands, for the whole run: the serial progress window, the
 // programmer link on the real serial line, the device session, and the handlers of the programmer
@@ -32,6 +32,10 @@ class MainWindowCommands : public QObject {
   public:
     explicit MainWindowCommands(TformMain& window);
     ~MainWindowCommands() override;
+
+    // Opens `path` as "open file" does, once the window is shown; without a device read yet,
+    // after the next successful read. The hint under the toolbar says so meanwhile.
+    void openFileAtStart(const QString& path);
 
   protected:
     // The programmer search runs once the window has been shown for the first time.
@@ -45,10 +49,11 @@ class MainWindowCommands : public QObject {
     void showGroup();
     // Ctrl+S in the grid: the service password, then the service data dialog on the group shown.
     void openServiceMode();
+    void openPendingFile();
 
     TformMain& window_;
     SystemClock clock_{systemDateSeparator()};
-    TformSerial* formSerial_;  // a window of its own, owned by the main window
+    SerialWindowOnDemand formSerial_;
     QtSerialLine line_;
     ProgrammerLink link_;
     DeviceSession session_;
@@ -63,6 +68,8 @@ class MainWindowCommands : public QObject {
     CoordinationMenu* coordination_;
     FleetMenu* fleet_ = nullptr;
     bool shown_ = false;
+    // The file given at start that waits for a device; empty when none waits.
+    QString pendingFile_;
 };
 
 }  // namespace quorprog

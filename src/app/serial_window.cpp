@@ -29,6 +29,11 @@ TformSerial::TformSerial(QWidget* owner)
     cgSerial_->setValue(0);
 }
 
+TformSerial& SerialWindowOnDemand::window() {
+    if (!window_) window_ = new TformSerial(owner_);
+    return *window_;
+}
+
 void TformSerial::setCaption(const std::string& caption) {
     setWindowTitle(QString::fromStdString(caption));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 #include "seams/progress_view.h"
 
@@ -36,6 +37,30 @@ class TformSerial : public QDialog, public ProgressView {
 
     QLabel* lbSerial_;
     QProgressBar* cgSerial_;
+};
+
+// The serial operation window as the link sees it, created the first time the link needs it: the
+// window comes up sooner, and a run that never reads or writes never builds it. The owner widget
+// owns it once it exists.
+class SerialWindowOnDemand : public ProgressView {
+  public:
+    explicit SerialWindowOnDemand(QWidget* owner) : owner_(owner) {}
+
+    void setCaption(const std::string& caption) override { window().setCaption(caption); }
+    void setRange(int minimum, int maximum) override { window().setRange(minimum, maximum); }
+    void setPosition(int position) override { window().setPosition(position); }
+    void advance(int step) override { window().advance(step); }
+    void show() override { window().show(); }
+    // A window never built is not on the screen.
+    void hide() override {
+        if (window_) window_->hide();
+    }
+
+  private:
+    TformSerial& window();
+
+    QWidget* owner_;
+    QPointer<TformSerial> window_;
 };
 
 }  // namespace quorprog

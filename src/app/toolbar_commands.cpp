@@ -38,6 +38,10 @@ void ToolbarCommands::imgOpenClick() {
     quorprog::imgOpenClick(files_);
 }
 
+void ToolbarCommands::openFile(const QString& path) {
+    openChosenFile(files_, path);
+}
+
 void ToolbarCommands::imgSaveClick() {
     quorprog::imgSaveClick(files_);
 }

@@ -29,6 +29,8 @@ class ToolbarCommands : public QObject {
                     std::function<void()> showCurrentGroup);
 
     void imgOpenClick();
+    // Opens `path` as "open file" opens the file chosen in its dialog.
+    void openFile(const QString& path);
     void imgSaveClick();
     void imgPrintClick();
 

@@ -237,6 +237,8 @@ std::map<int, std::string> builtInStrings() {
         {1195, "Programming report"},
         {1196, "Waiting"},
         {1197, "The report could not be saved:\n%s"},
+        {1150, "Quorvel Programmer Files"},
+        {1151, "%s opens after the next read."},
 
         {2000,
          "Impossibile salvare una copia dell'apparato prima della scrittura:\n%s\nScrivere "
@@ -331,6 +333,8 @@ std::map<int, std::string> builtInStrings() {
         {2195, "Rapporto di programmazione"},
         {2196, "In attesa"},
         {2197, "Impossibile salvare il rapporto:\n%s"},
+        {2150, "File del Programmatore Quorvel"},
+        {2151, "%s si aprir\xC3\xA0 dopo la prossima lettura."},
     };
 }
 

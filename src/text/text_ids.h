@@ -143,6 +143,9 @@ inline constexpr int kFleetCsvFiles = 1194;
 inline constexpr int kFleetReportTitle = 1195;
 inline constexpr int kFleetWaiting = 1196;
 inline constexpr int kFleetReportNotSaved = 1197;  // %s: the file
-inline constexpr int kLastAddedText = kFleetReportNotSaved;
+// The desktop: file dialogs and a channel file given on the command line.
+inline constexpr int kChannelPlanFiles = 1150;  // the channel files' filter name
+inline constexpr int kOpensAfterRead = 1151;    // "%s": the file name
+inline constexpr int kLastAddedText = kOpensAfterRead;
 
 }  // namespace quorprog::text

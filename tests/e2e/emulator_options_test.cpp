@@ -37,6 +37,14 @@ TEST(EmulatorOptions, EveryOptionReachesItsSetting) {
     EXPECT_EQ(options->box.injected->kind, Fault::DroppedReply);
 }
 
+TEST(EmulatorOptions, LatencyIsTheAdaptersTimerInMilliseconds) {
+    std::string error;
+    EXPECT_EQ(parseEmulatorOptions({}, error)->latencyMs, 0);
+    const auto options = parseEmulatorOptions({"--latency", "16"}, error);
+    ASSERT_TRUE(options) << error;
+    EXPECT_EQ(options->latencyMs, 16);
+}
+
 TEST(EmulatorOptions, MistakesAreRefused) {
     const std::vector<std::vector<std::string>> mistakes = {
         {"--battery", "16"},
@@ -44,6 +52,8 @@ TEST(EmulatorOptions, MistakesAreRefused) {
         {"--size", "0"},
         {"--fault", "sometimes"},
         {"--fault-row", "16"},
+        {"--latency", "256"},
+        {"--latency", "-1"},
         {"--fault-at", "0", "--fault-kind", "flip"},
         {"--fault-at", "3"},
         {"--fault-kind", "truncated"},

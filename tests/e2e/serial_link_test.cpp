@@ -1,6 +1,9 @@
 // The programmer link over the real QSerialPort line, against quorprog-emu on a pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <memory>
@@ -17,6 +20,7 @@
 #include "seams/clock.h"
 #include "session/device_session.h"
 #include "text/local_texts.h"
+#include "ui/serial/low_latency.h"
 #include "ui/serial/qt_serial_line.h"
 #include "ui/serial/settings_port_map.h"
 
@@ -110,6 +114,18 @@ TEST_F(SerialLinkTest, ScanFindsTheEmulatorThroughThePortsMapping) {
               "ERROR: PORT COM4 NOT OPENED!\n"
               "Scan ended!\n");
     EXPECT_TRUE(traceHolds("> *\n< \\r\\nQuorvel programmer box (emulated) - ready\\r\\n>\n> V\n"));
+}
+
+// A pseudo-terminal has no low-latency setting, like many adapters' drivers: the request is
+// refused, and the port opens and answers all the same (the scan above went through it).
+TEST_F(SerialLinkTest, LowLatencyIsAskedWithoutHarmWhereTheDriverHasNone) {
+    startEmulator({});
+    const int fd = ::open(emulator->device().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(fd, 0);
+    EXPECT_FALSE(requestLowLatency(fd));
+    ::close(fd);
+    EXPECT_FALSE(requestLowLatency(-1));
+    EXPECT_EQ(link.ScanProgrammers(), 1);
 }
 
 TEST_F(SerialLinkTest, SilentBoxIsNotListed) {

@@ -1,4 +1,6 @@
 #include <QComboBox>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
@@ -176,6 +178,34 @@ INSTANTIATE_TEST_SUITE_P(EveryButtonInBothLanguages, ButtonCaptions, ::testing::
                              return "Text" + std::to_string(info.param.englishId) + "Language" +
                                     std::to_string(info.param.language);
                          });
+
+// Qt draws some texts itself: the message boxes' buttons, "Show Details...", the file dialogs.
+// They follow the language list too, at start and at every switch.
+TEST_F(LanguageSwitch, QtsOwnTextsFollowTheLanguageList) {
+    const auto qtTexts = [] {
+        QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No);
+        box.setDetailedText("details");
+        QStringList texts{box.button(QMessageBox::Yes)->text(), box.button(QMessageBox::No)->text()};
+        for (const QAbstractButton* button : box.buttons()) {
+            if (box.buttonRole(const_cast<QAbstractButton*>(button)) == QMessageBox::ActionRole) {
+                texts << button->text();
+            }
+        }
+        texts << QFileDialog(nullptr).labelText(QFileDialog::LookIn);
+        return texts;
+    };
+    const QStringList english{"&Yes", "&No", "Show Details...", "Look in:"};
+    const QStringList italian{"&S\u00ec", "&No", "Mostra dettagli...", "Cerca in:"};
+
+    saveLanguage("1");
+    TformMain& form = start();
+    EXPECT_EQ(qtTexts(), italian);
+    pickLanguage(form, 0);
+    EXPECT_EQ(qtTexts(), english);
+    pickLanguage(form, 1);
+    EXPECT_EQ(qtTexts(), italian);
+    form.close();
+}
 
 }  // namespace
 }  // namespace quorprog::testing

@@ -279,6 +279,47 @@ TEST_F(ReadEditWrite, AChannelFileSavedFromTheDeviceOpensStraightBackIntoTheGrou
     EXPECT_EQ(controls().labelStepValue->text(), "12.500 kHz");
 }
 
+// quorprog FILE.qvm: before a read the window keeps the file and says so under the toolbar; the
+// first successful read opens it as "open file" would, with its message. With a device read, the
+// file opens at once.
+TEST_F(ReadEditWrite, AFileGivenAtStartOpensAfterTheFirstReadOrAtOnce) {
+    readDevice();
+    typeFrequency(5, "700000");
+    const QString path = root_.filePath("plan.qvm");
+    chooseFileInNextDialog(path);
+    closeDialogLeftOpenAfter(kWaitMs, window_.get());
+    QTest::mouseClick(controls().imgSave, Qt::LeftButton);
+    ASSERT_TRUE(QFile::exists(path));
+    window_.reset();
+
+    startWindow().show();
+    prompter_.messages.clear();
+    window_->openFileAtStart(path);
+    QTest::qWait(50);
+    EXPECT_TRUE(prompter_.messages.empty());
+    EXPECT_EQ(controls().labelHelp->text(), "plan.qvm opens after the next read.");
+    QTRY_COMPARE_WITH_TIMEOUT(controls().listProgrammers->count(), 1, kWaitMs);
+    QTest::mouseClick(controls().imgRead, Qt::LeftButton);
+    ASSERT_FALSE(prompter_.messages.empty());
+    EXPECT_EQ(prompter_.messages.back().text, window_->LocalText(text::kFileRead));
+    EXPECT_EQ(controls().Grid->item(5, 1)->text(), "700000");
+
+    // Once opened, it is not opened again by the next read.
+    prompter_.messages.clear();
+    QTest::mouseClick(controls().imgRead, Qt::LeftButton);
+    for (const auto& message : prompter_.messages) {
+        EXPECT_NE(message.text, window_->LocalText(text::kFileRead));
+    }
+    EXPECT_NE(controls().Grid->item(5, 1)->text(), "700000");
+
+    window_->openFileAtStart(path);
+    QTRY_VERIFY_WITH_TIMEOUT(!prompter_.messages.empty() &&
+                                 prompter_.messages.back().text ==
+                                     window_->LocalText(text::kFileRead),
+                             kWaitMs);
+    EXPECT_EQ(controls().Grid->item(5, 1)->text(), "700000");
+}
+
 // The emulator's device as differences from `saved`, decoded.
 std::vector<ImageChange> changesFrom(const Bytes& saved, const Bytes& device) {
     const DescriptionReader description = DescriptionReader::fromText(defaultDescriptionText());

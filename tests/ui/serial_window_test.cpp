@@ -27,6 +27,25 @@ TEST(SerialWindow, IsASmallAlwaysOnTopWindowWithAGaugeAndAnEmptyLabel) {
     EXPECT_EQ(gauge->orientation(), Qt::Horizontal);
 }
 
+// The window is built when the link first needs it, once, and belongs to the main window.
+TEST(SerialWindow, IsBuiltOnlyWhenTheLinkFirstNeedsIt) {
+    QWidget owner;
+    SerialWindowOnDemand progress(&owner);
+    progress.hide();
+    EXPECT_TRUE(owner.findChildren<TformSerial*>().isEmpty());
+
+    progress.setCaption("Reading ...");
+    progress.setRange(0, 16);
+    progress.show();
+    const auto windows = owner.findChildren<TformSerial*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_EQ(windows[0]->windowTitle(), "Reading ...");
+    EXPECT_TRUE(windows[0]->isVisible());
+    progress.hide();
+    EXPECT_FALSE(windows[0]->isVisible());
+    EXPECT_EQ(owner.findChildren<TformSerial*>().size(), 1);
+}
+
 TEST(SerialWindow, KeepsTheGaugeWithinItsRange) {
     QWidget owner;
     TformSerial window(&owner);

@@ -49,13 +49,21 @@ class WirePacer {
 
 class Session {
   public:
-    Session(PseudoTerminal& terminal, ProgrammerBox& box, TrafficTrace& trace, int baud)
-        : fd_(terminal.fd()), box_(box), trace_(trace), pacer_(baud) {}
+    Session(PseudoTerminal& terminal, ProgrammerBox& box, TrafficTrace& trace, LinkTiming timing)
+        : fd_(terminal.fd()), box_(box), trace_(trace), pacer_(timing.baud),
+          latency_(timing.latency) {}
 
     void step() {
-        const bool wantsToSend = !output_.empty() || box_.streaming();
+        // An answer waits out the adapter's latency before its first byte goes.
+        const auto held = releaseAt_ - Clock::now();
+        const bool holding = !output_.empty() && held > Clock::duration::zero();
+        const bool wantsToSend = (!output_.empty() || box_.streaming()) && !holding;
+        const int timeoutMs =
+            holding ? static_cast<int>(
+                          std::chrono::ceil<std::chrono::milliseconds>(held).count())
+                    : kIdlePollMs;
         pollfd watched{fd_, static_cast<short>(POLLIN | (wantsToSend ? POLLOUT : 0)), 0};
-        if (poll(&watched, 1, kIdlePollMs) <= 0) return;
+        if (poll(&watched, 1, timeoutMs) <= 0) return;
         if (watched.revents & POLLIN) receive();
         if ((watched.revents & POLLHUP) && !(watched.revents & POLLIN)) {
             hangUp();
@@ -74,12 +82,14 @@ class Session {
             if (count < 0 && errno == EIO) hangUp();
             return;
         }
+        const bool answerStarts = output_.empty();
         for (ssize_t i = 0; i < count; ++i) {
             pacer_.waitForWire();
             trace_.hostSent(std::string_view(&bytes[i], 1));
             output_ += box_.receive(static_cast<uint8_t>(bytes[i]));
             if (box_.injectedJustNow()) trace_.remark("injected fault at this reply");
         }
+        if (answerStarts && !output_.empty()) releaseAt_ = Clock::now() + latency_;
     }
 
     void send() {
@@ -108,14 +118,16 @@ class Session {
     ProgrammerBox& box_;
     TrafficTrace& trace_;
     WirePacer pacer_;
+    std::chrono::milliseconds latency_;
+    Clock::time_point releaseAt_;
     std::string output_;
 };
 
 }  // namespace
 
-void serveBox(PseudoTerminal& terminal, ProgrammerBox& box, TrafficTrace& trace, int baud,
-              const volatile std::sig_atomic_t& stop) {
-    Session session(terminal, box, trace, baud);
+void serveBox(PseudoTerminal& terminal, ProgrammerBox& box, TrafficTrace& trace,
+              LinkTiming timing, const volatile std::sig_atomic_t& stop) {
+    Session session(terminal, box, trace, timing);
     while (!stop) session.step();
 }
 

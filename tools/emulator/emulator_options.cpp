@@ -23,6 +23,8 @@ Answers:
   --types TEXT      memory types after "TYPES="
   --min-delay N     bank reads report MEM ERROR until a delay of at least N was sent
   --baud N          paces every byte both ways at the wire time of N baud (8N1)
+  --latency MS      holds every answer MS milliseconds before its first byte, as a USB
+                    serial adapter's latency timer does (FTDI: 16 by default)
 Faults (--fault may be given more than once; each acts on every reply):
   --fault silent          answers nothing and leaves the command undone
   --fault lost            the same: the command is lost on the line (not carried out, no answer)
@@ -135,6 +137,8 @@ std::optional<EmulatorOptions> parseEmulatorOptions(const std::vector<std::strin
             if ((parsed = number(0, 0xFFFF))) options.box.minDelay = *parsed;
         } else if (option == "--baud") {
             if ((parsed = number(50, 4000000))) options.baud = *parsed;
+        } else if (option == "--latency") {
+            if ((parsed = number(0, 255))) options.latencyMs = *parsed;
         } else if (option == "--fault") {
             const auto fault = faultNamed(value, error);
             if (!fault) return std::nullopt;

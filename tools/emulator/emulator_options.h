@@ -14,6 +14,7 @@ struct EmulatorOptions {
     std::string modelName;  // a factory device of the built-in description
     std::optional<size_t> memorySize;
     int baud = 0;  // 0: no pacing
+    int latencyMs = 0;  // the adapter's latency timer; 0: answers go at once
     std::string traceFile;
     std::string linkPath;
     bool exitWithParent = false;

@@ -90,7 +90,8 @@ int main(int argc, char** argv) {
     ProgrammerBox box(options->box, std::move(memory->bytes), persist);
 
     std::cout << terminal->devicePath() << std::endl;
-    serveBox(*terminal, box, trace, options->baud, stopRequested);
+    const LinkTiming timing{options->baud, std::chrono::milliseconds(options->latencyMs)};
+    serveBox(*terminal, box, trace, timing, stopRequested);
 
     if (!options->linkPath.empty()) {
         std::error_code ignored;

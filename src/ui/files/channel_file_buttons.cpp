@@ -27,17 +27,19 @@ std::filesystem::path localPath(const QString& path) {
 
 // Upper- and lower-case extensions are both listed: a file system may tell them apart.
 // `moreFilters` follow the channel files' filter.
-QString chooseChannelFile(QWidget* window, QFileDialog::AcceptMode mode, const QString& extension,
-                          const QStringList& moreFilters = {}) {
-    return chooseFileName(window, mode, extension,
-                          QStringList{"Quorvel Programmer Files (*.qvm *.QVM)"} + moreFilters);
+QString chooseChannelFile(ChannelFileButtonContext& context, QFileDialog::AcceptMode mode,
+                          const QString& extension, const QStringList& moreFilters = {}) {
+    const QString channelFiles =
+        QString::fromStdString(context.texts.LocalText(text::kChannelPlanFiles));
+    return chooseFileName(context.window, mode, extension,
+                          QStringList{channelFiles + " (*.qvm *.QVM)"} + moreFilters);
 }
 
 }  // namespace
 
 void imgSaveClick(ChannelFileButtonContext& context) {
     if (!deviceWasRead(context)) return;
-    const QString path = chooseChannelFile(context.window, QFileDialog::AcceptSave, "QVM");
+    const QString path = chooseChannelFile(context, QFileDialog::AcceptSave, "QVM");
     if (!path.isEmpty()) saveChannelFileAs(context, path);
 }
 
@@ -48,9 +50,11 @@ void imgOpenClick(ChannelFileButtonContext& context) {
         imageFilter << QString::fromStdString(context.texts.LocalText(text::kDeviceImages)) +
                            " (*.bin *.BIN)";
     }
-    const QString path =
-        chooseChannelFile(context.window, QFileDialog::AcceptOpen, "qvm", imageFilter);
-    if (path.isEmpty()) return;
+    const QString path = chooseChannelFile(context, QFileDialog::AcceptOpen, "qvm", imageFilter);
+    if (!path.isEmpty()) openChosenFile(context, path);
+}
+
+void openChosenFile(ChannelFileButtonContext& context, const QString& path) {
     if (context.openDeviceImage && path.endsWith(".bin", Qt::CaseInsensitive)) {
         context.openDeviceImage(localPath(path));
     } else {

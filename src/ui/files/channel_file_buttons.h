@@ -43,5 +43,8 @@ void imgOpenClick(ChannelFileButtonContext& context);
 // The same after the file dialog, for a chosen path.
 void saveChannelFileAs(ChannelFileButtonContext& context, const QString& path);
 void openChannelFileAt(ChannelFileButtonContext& context, const QString& path);
+// What "open file" does with the file chosen in its dialog: a device image (*.bin, given
+// openDeviceImage) is opened as such, anything else as a channel file.
+void openChosenFile(ChannelFileButtonContext& context, const QString& path);
 
 }  // namespace quorprog

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "ui/numbers/display_numbers.h"
 
@@ -13,6 +14,21 @@ namespace {
 // The frame of a classic dialog: its outer height includes a 19-pixel caption and 4-pixel borders.
 constexpr int kFrameHeight = 27;
 constexpr int kRowPitch = 24;
+// The columns' places when their texts fit, as in English.
+constexpr int kRangeLeft = 150;
+constexpr int kDestinationLeft = 280;
+// The least room between the end of one column's texts and the next column.
+constexpr int kColumnGap = 8;
+
+int rightEdge(const std::vector<QWidget*>& widgets) {
+    int right = 0;
+    for (const QWidget* widget : widgets) right = std::max(right, widget->geometry().right() + 1);
+    return right;
+}
+
+void shiftRight(const std::vector<QWidget*>& widgets, int shift) {
+    for (QWidget* widget : widgets) widget->move(widget->pos() + QPoint(shift, 0));
+}
 
 QLabel* placeLabel(QWidget* parent, const QString& name, const std::string& text, int left, int top,
                    bool bold = false) {
@@ -63,6 +79,26 @@ TformImport::TformImport(const ChannelFile& file, ChannelTable& table, Prompter&
     connect(btnImport, &QPushButton::clicked, this, &TformImport::btnImportClick);
 
     setFixedSize(kClientWidth, kRowPitch * groups + 100 - kFrameHeight);
+    makeRoomForLongTexts();
+}
+
+// A language with longer words than English ("Gruppo 1 (Trasmettitore)") pushes the columns to
+// the right, and the dialog grows by as much, so no text runs into the next column.
+void TformImport::makeRoomForLongTexts() {
+    std::vector<QWidget*> sourceColumn{labelGroup};
+    std::vector<QWidget*> rangeColumn{labelRange};
+    std::vector<QWidget*> destinationColumn{labelDestination, btnCancel, btnImport};
+    sourceColumn.insert(sourceColumn.end(), sourceLabels.begin(), sourceLabels.end());
+    rangeColumn.insert(rangeColumn.end(), rangeLabels.begin(), rangeLabels.end());
+    destinationColumn.insert(destinationColumn.end(), destinationLists.begin(),
+                             destinationLists.end());
+
+    const int rangeShift = std::max(0, rightEdge(sourceColumn) + kColumnGap - kRangeLeft);
+    shiftRight(rangeColumn, rangeShift);
+    const int destinationShift = std::max(
+        rangeShift, rightEdge(rangeColumn) + kColumnGap - kDestinationLeft);
+    shiftRight(destinationColumn, destinationShift);
+    setFixedWidth(kClientWidth + destinationShift);
 }
 
 void TformImport::addRow(int i, const ImportRow& row) {

@@ -40,6 +40,7 @@ class TformImport : public QDialog {
 
   private:
     void addRow(int i, const ImportRow& row);
+    void makeRoomForLongTexts();
     // The device group chosen in each row's list, or kNoDestination.
     std::vector<int32_t> chosenDestinations() const;
 

@@ -2,6 +2,7 @@
 
 #include <QThread>
 
+#include "ui/serial/low_latency.h"
 #include "ui/serial/settings_port_map.h"
 
 namespace quorprog {
@@ -46,6 +47,7 @@ bool QtSerialLine::configure(bool handshake) {
     // Pseudo-terminals and some adapters have no DTR line: the port works without it.
     port_.setDataTerminalReady(true);
     port_.setReadBufferSize(kQueueSize);
+    requestLowLatency(static_cast<int>(port_.handle()));
     port_.clearError();
     return true;
 }

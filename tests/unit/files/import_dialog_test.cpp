@@ -74,6 +74,29 @@ TEST_F(ImportDialog, BuildsOneRowPerFileGroupAtItsPlace) {
     EXPECT_EQ(dialog.height(), 24 * 3 + 100 - 27);
 }
 
+// In every language each column starts after the texts of the one before it ends, headings
+// included, and the dialog holds the lists and buttons whole.
+TEST_F(ImportDialog, NoTextRunsIntoTheNextColumnInAnyLanguage) {
+    for (const int language : {0, 1}) {
+        LocalTexts texts;
+        texts.setCurrentLanguage(language);
+        TformImport dialog(file_, table_, prompter_, texts);
+        const auto right = [](const QWidget* widget) { return widget->geometry().right(); };
+        const int rangeLeft = dialog.rangeLabels[0]->x();
+        const int destinationLeft = dialog.destinationLists[0]->x();
+        for (size_t i = 0; i < dialog.sourceLabels.size(); ++i) {
+            SCOPED_TRACE(dialog.sourceLabels[i]->text().toStdString());
+            EXPECT_LT(right(dialog.sourceLabels[i]), rangeLeft);
+            EXPECT_EQ(dialog.rangeLabels[i]->x(), rangeLeft);
+            EXPECT_LT(right(dialog.rangeLabels[i]), destinationLeft);
+            EXPECT_LE(right(dialog.destinationLists[i]), dialog.width());
+        }
+        EXPECT_LT(right(dialog.labelGroup), dialog.labelRange->x());
+        EXPECT_LT(right(dialog.labelRange), dialog.labelDestination->x());
+        EXPECT_LE(right(dialog.btnImport), dialog.width());
+    }
+}
+
 TEST_F(ImportDialog, FileWithoutGroupsShowsHeadingsAndButtonsOnly) {
     const ChannelFile empty;
     TformImport dialog(empty, table_, prompter_, kEnglish);

@@ -1,5 +1,7 @@
 #include "text/language_list.h"
 
+#include "text/string_table.h"
+
 #include <gtest/gtest.h>
 
 namespace quorprog {
@@ -32,6 +34,25 @@ TEST(LanguageList, SavedIndexOutsideTheListSelectsTheFirstLanguage) {
     for (const auto& c : cases) {
         EXPECT_EQ(clampLanguageIndex(c.saved, c.count), c.selected) << c.saved << " of " << c.count;
     }
+}
+
+// Every language of the built-in list has its code, and the code leads back to it: the Qt
+// translations and the sheet's --language depend on both directions.
+TEST(LanguageList, CodesAndIndexesLeadToEachOther) {
+    const auto names = StringTable().languages();
+    const struct {
+        int index;
+        std::string_view code;
+    } cases[] = {{0, "en"}, {1, "it"}};
+    ASSERT_EQ(std::size(cases), names.size());
+    for (const auto& c : cases) {
+        EXPECT_EQ(languageCode(c.index), c.code);
+        EXPECT_EQ(languageIndexForCode(c.code), c.index);
+    }
+    EXPECT_EQ(languageCode(-1), "");
+    EXPECT_EQ(languageCode(2), "");
+    EXPECT_EQ(languageIndexForCode("de"), std::nullopt);
+    EXPECT_EQ(languageIndexForCode(""), std::nullopt);
 }
 
 }  // namespace
