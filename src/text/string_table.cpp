@@ -204,6 +204,7 @@ std::map<int, std::string> builtInStrings() {
         {1046, "Close"},
         {1047, "OK"},
         {1048, "Cancel"},
+        {1090, "RF scan"},
 
         {2000,
          "Impossibile salvare una copia dell'apparato prima della scrittura:\n%s\nScrivere "
@@ -265,6 +266,7 @@ std::map<int, std::string> builtInStrings() {
         {2046, "Chiudi"},
         {2047, "OK"},
         {2048, "Annulla"},
+        {2090, "scansione RF"},
     };
 }
 

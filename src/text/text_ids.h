@@ -108,6 +108,8 @@ inline constexpr int kMakeGroupCompatibleTitle = 1045;
 inline constexpr int kClose = 1046;
 inline constexpr int kOk = 1047;
 inline constexpr int kCancel = 1048;
-inline constexpr int kLastAddedText = kCancel;
+// The conflict kind of a channel near an occupied point of an RF scan.
+inline constexpr int kKindScan = 1090;
+inline constexpr int kLastAddedText = kKindScan;
 
 }  // namespace quorprog::text
