@@ -129,7 +129,8 @@ std::vector<Hertz> largerSetByLocalSearch(const SearchStart& start, std::vector<
         for (size_t i = 0; i < grid.size(); ++i) {
             if (!grid.marked(i)) free.push_back(i);
         }
-        std::shuffle(free.begin(), free.end(), random);
+        // Ascending (first-fit's order, which packs) or shuffled, in turn at random.
+        if (random() % 2 == 0) std::shuffle(free.begin(), free.end(), random);
         std::vector<Hertz> added;
         for (const size_t i : free) {
             if (builder.channels().size() >= start.count) break;
