@@ -4,6 +4,7 @@
 #include <random>
 
 #include "coordination/grid_marks.h"
+#include "coordination/set_search.h"
 
 namespace quorprog::coordination {
 
@@ -20,11 +21,25 @@ constexpr uint64_t kSkipPerMille = 150;
 constexpr int kMaxSkippingPasses = 48;
 constexpr size_t kWorkBudget = 8'000'000;
 constexpr uint64_t kSeed = 0x5175'6f72'7665'6cULL;
+// Grids of at most this many points (a TV channel's width at 12.5 kHz and coarser) get the
+// exact search after the local one.
+constexpr size_t kExhaustivePoints = 700;
 
 // The kept channels on an otherwise empty grid.
 CompatibleSetBuilder startingSet(const CoordinationRequest& request) {
     const ChannelGrid& grid = request.grid;
-    CompatibleSetBuilder builder(GridMarks(grid.from, grid.step, grid.pointCount()), request.rules);
+    GridMarks marks(grid);
+    if (!request.onlyIn.empty()) {
+        for (size_t i = 0; i < marks.size(); ++i) {
+            const Hertz f = marks.frequency(i);
+            const bool inside = std::any_of(request.onlyIn.begin(), request.onlyIn.end(),
+                                            [f](const auto& band) {
+                                                return f >= band.low && f <= band.high;
+                                            });
+            if (!inside) marks.mark(i);
+        }
+    }
+    CompatibleSetBuilder builder(std::move(marks), request.rules);
     for (const Hertz kept : request.keep) builder.add(kept);
     return builder;
 }
@@ -97,17 +112,12 @@ class EdgeGreedyPass {
 
 }  // namespace
 
-size_t ChannelGrid::pointCount() const {
-    if (step <= 0 || to < from) return 0;
-    const Hertz points = (to - from) / step + 1;
-    return points > static_cast<Hertz>(kMaxPoints) ? 0 : static_cast<size_t>(points);
-}
-
 CoordinationResult coordinate(const CoordinationRequest& request) {
     CoordinationResult result;
     result.keptConflicts = findConflicts(request.keep, request.rules);
     if (!result.keptConflicts.empty()) return result;
 
+    const SearchClock::time_point started = SearchClock::now();
     const CompatibleSetBuilder start = startingSet(request);
     std::vector<std::vector<Hertz>> candidates;
     candidates.push_back(firstFitPass(start, request.count));
@@ -115,17 +125,34 @@ CoordinationResult coordinate(const CoordinationRequest& request) {
     candidates.push_back(plain.run(request.count));
     std::mt19937_64 skipper(kSeed);
     size_t work = plain.work();
-    for (int pass = 0; pass < kMaxSkippingPasses && work < kWorkBudget; ++pass) {
+    const SearchClock::time_point passesEnd = started + request.budget / 4;
+    for (int pass = 0; pass < kMaxSkippingPasses && work < kWorkBudget &&
+                       SearchClock::now() < passesEnd;
+         ++pass) {
         EdgeGreedyPass skipping(start, &skipper);
         candidates.push_back(skipping.run(request.count));
         work += skipping.work() - start.work();
         if (candidates.back().size() >= request.count) break;
     }
 
-    // The largest set that the full check confirms. The marks are exact, so that is the first
-    // one tried; still, a set that failed the check must never leave here.
     std::stable_sort(candidates.begin(), candidates.end(),
                      [](const auto& a, const auto& b) { return a.size() > b.size(); });
+    // Local search from the largest greedy set; on a narrow band, then branch and bound from
+    // the set it found, which may prove it the largest and end early.
+    const bool narrow = start.grid().size() <= kExhaustivePoints;
+    const SearchClock::duration budget = std::max(request.budget, SearchClock::duration::zero());
+    const SearchStart local{start, request.count, started + (narrow ? budget * 2 / 5 : budget)};
+    std::vector<Hertz> improved = largerSetByLocalSearch(local, candidates.front(), kSeed);
+    if (narrow) {
+        bool proven = false;
+        improved = largestSetByBranchAndBound({start, request.count, started + budget},
+                                              std::move(improved), proven);
+    }
+    candidates.insert(candidates.begin(), ascending(std::move(improved)));
+
+    // The largest set that the full check confirms. The marks never rule out less than the check
+    // does, so that is the first one tried; still, a set that failed the check must never leave
+    // here.
     for (std::vector<Hertz>& candidate : candidates) {
         if (findConflicts(candidate, request.rules).empty()) {
             result.frequencies = std::move(candidate);

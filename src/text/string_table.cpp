@@ -239,6 +239,7 @@ std::map<int, std::string> builtInStrings() {
         {1197, "The report could not be saved:\n%s"},
         {1150, "Quorvel Programmer Files"},
         {1151, "%s opens after the next read."},
+        {1090, "RF scan"},
 
         {2000,
          "Impossibile salvare una copia dell'apparato prima della scrittura:\n%s\nScrivere "
@@ -335,6 +336,7 @@ std::map<int, std::string> builtInStrings() {
         {2197, "Impossibile salvare il rapporto:\n%s"},
         {2150, "File del Programmatore Quorvel"},
         {2151, "%s si aprir\xC3\xA0 dopo la prossima lettura."},
+        {2090, "scansione RF"},
     };
 }
 

@@ -146,6 +146,8 @@ inline constexpr int kFleetReportNotSaved = 1197;  // %s: the file
 // The desktop: file dialogs and a channel file given on the command line.
 inline constexpr int kChannelPlanFiles = 1150;  // the channel files' filter name
 inline constexpr int kOpensAfterRead = 1151;    // "%s": the file name
-inline constexpr int kLastAddedText = kOpensAfterRead;
+// The conflict kind of a channel near an occupied point of an RF scan.
+inline constexpr int kKindScan = 1090;
+inline constexpr int kLastAddedText = kKindScan;
 
 }  // namespace quorprog::text

@@ -14,8 +14,9 @@ namespace quorprog {
 namespace {
 
 // By ConflictKind, in its order.
-constexpr int kKindTexts[] = {text::kKindSpacing, text::kKindIm3,   text::kKindIm3x3,
-                              text::kKindIm5,     text::kKindImage, text::kKindExcluded};
+constexpr int kKindTexts[] = {text::kKindSpacing, text::kKindIm3,      text::kKindIm3x3,
+                              text::kKindIm5,     text::kKindImage,    text::kKindExcluded,
+                              text::kKindScan};
 
 int kindText(coordination::ConflictKind kind) {
     return kKindTexts[static_cast<int>(kind)];
