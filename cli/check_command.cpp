@@ -1,6 +1,6 @@
-#include <iostream>
 
 #include "commands.h"
+#include "printable_text.h"
 #include "coordination/compatibility_check.h"
 #include "coordination_options.h"
 #include "json_writer.h"
@@ -114,7 +114,7 @@ int runCheck(CliEnvironment& environment, CommandArguments& arguments) {
         checks.push_back({p, findConflicts(channels, groupRules)});
         compatible = compatible && checks.back().conflicts.empty();
     }
-    std::cout << (json ? checkJson(checks) : checkText(checks));
+    printOut(json ? checkJson(checks) : checkText(checks));
     return compatible ? kSuccess : kDifferencesFound;
 }
 

@@ -1,6 +1,6 @@
 #include "device_steps.h"
+#include "printable_text.h"
 
-#include <iostream>
 
 #include "change_output.h"
 #include "report.h"
@@ -17,7 +17,7 @@ bool readDevice(CliEnvironment& environment, ProgrammerConnection& connection, i
 int writeOrPreview(CliEnvironment& environment, ProgrammerConnection& connection,
                    DeviceSession& session, bool dryRun) {
     if (dryRun) {
-        std::cout << changesOutput(session.pendingChanges(), environment);
+        printOut(changesOutput(session.pendingChanges(), environment));
         return kSuccess;
     }
     const bool written = session.write(

@@ -1,6 +1,7 @@
 #include "printable_text.h"
 
 #include <cstdio>
+#include <iostream>
 
 namespace quorprog::cli {
 
@@ -69,6 +70,18 @@ std::string terminalText(std::string_view text) {
         text.remove_prefix(taken);
     }
     return out;
+}
+
+void printOut(std::string_view text) {
+    std::cout << terminalText(text);
+}
+
+void printError(std::string_view text) {
+    std::cerr << terminalText(text) << std::flush;
+}
+
+void eraseStatusLine() {
+    std::cerr << "\r\033[K" << std::flush;
 }
 
 }  // namespace quorprog::cli

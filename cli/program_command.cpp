@@ -1,4 +1,3 @@
-#include <iostream>
 #include <set>
 #include <sstream>
 

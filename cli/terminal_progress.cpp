@@ -1,4 +1,5 @@
 #include "terminal_progress.h"
+#include "printable_text.h"
 
 #include <unistd.h>
 
@@ -34,7 +35,7 @@ void TerminalProgress::show() {
 }
 
 void TerminalProgress::hide() {
-    if (enabled_ && visible_) std::fprintf(stderr, "\r\033[K");
+    if (enabled_ && visible_) eraseStatusLine();
     visible_ = false;
 }
 
@@ -44,8 +45,10 @@ void TerminalProgress::draw() {
     const int percent = span > 0 ? (position_ - minimum_) * 100 / span : 0;
     if (percent == shownPercent_) return;
     shownPercent_ = percent;
-    std::fprintf(stderr, "\r\033[K%s %3d%%", caption_.c_str(), percent);
-    std::fflush(stderr);
+    char share[8];
+    std::snprintf(share, sizeof share, " %3d%%", percent);
+    eraseStatusLine();
+    printError(caption_ + share);
 }
 
 }  // namespace quorprog::cli
