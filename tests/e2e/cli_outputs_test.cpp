@@ -38,6 +38,10 @@ struct OutputRow {
     bool readsTheTarget = false;  // map write edits the image in place: the target must be one
 };
 
+void PrintTo(const OutputRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
 const OutputRow kOutputRows[] = {
     {"read", {"--no-backup", "read", "-o", "OUT"}, true},
     {"export-csv", {"export-csv", "plan.qvm", "-o", "OUT"}},
@@ -165,8 +169,8 @@ TEST_F(CliTest, NoEscapeFromOutsideReachesTheTerminal) {
     ASSERT_TRUE(QDir(folder.path()).mkpath("data/quorprog/backups"));
     writeFile("data/quorprog/backups/20261208-143005 evil\x1B[2J read.bin", kOld);
     QFile settings(path("config/quorprog/quorprog.ini"));
-    ASSERT_TRUE(settings.open(QIODevice::Append));
-    settings.write("COM4=/dev/tty\x1B[31mUSB9\r\n");
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write(("[PORTS]\r\nCOM1=" + path("com1").toUtf8() + "\r\nCOM4=/dev/tty\x1B[31mUSB9\r\n"));
     settings.close();
     const auto emulator = serveDevice(factoryImage("dual group system"),
                                       {"--version", "QUORVEL\x1B[5m BOX 2.1"});
