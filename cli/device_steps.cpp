@@ -1,8 +1,7 @@
 #include "device_steps.h"
-#include "printable_text.h"
-
 
 #include "change_output.h"
+#include "printable_text.h"
 #include "report.h"
 
 namespace quorprog::cli {

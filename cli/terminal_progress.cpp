@@ -1,10 +1,11 @@
 #include "terminal_progress.h"
-#include "printable_text.h"
 
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
+
+#include "printable_text.h"
 
 namespace quorprog::cli {
 

@@ -1,10 +1,11 @@
 #include "terminal_prompter.h"
-#include "printable_text.h"
 
 #include <unistd.h>
 
 #include <iostream>
 #include <string>
+
+#include "printable_text.h"
 
 namespace quorprog::cli {
 

@@ -226,6 +226,7 @@ bool FrequencySheet::printToPdf(const QString& path) const {
         writer.setPageLayout(printer.pageLayout());
         writer.setResolution(printer.resolution());
         writer.setTitle(kJobTitle);
+        writer.setCreator(printer.creator());
         if (!paintJob(writer)) return false;
     }
     const QByteArray& bytes = pdf.data();
