@@ -45,8 +45,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Bytes after = patched(factories[model], rest.subspan(split));
 
     const auto changes = listImageChanges(description, kModels[model], before, after);
-    fuzz::check(listImageChanges(description, kModels[model], before, before).empty(),
-                "an image differs from itself");
     const size_t common = std::min(before.size(), after.size());
     if (std::equal(before.begin(), before.begin() + static_cast<std::ptrdiff_t>(common),
                    after.begin()))
