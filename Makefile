@@ -1,7 +1,8 @@
 # The two commands of the README: `make run` and `make test`.
 .PHONY: run test deps build build-sanitize fuzz package
 
-FUZZ_SECONDS ?= 60
+# Seconds of fuzzing for each fuzz target.
+FUZZ_SECONDS ?= 20
 
 deps:
 	@scripts/install-deps.sh

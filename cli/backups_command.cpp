@@ -1,7 +1,7 @@
 #include <cstdio>
-#include <iostream>
 
 #include "commands.h"
+#include "printable_text.h"
 #include "json_writer.h"
 #include "seams/iso_time.h"
 #include "report.h"
@@ -42,7 +42,7 @@ std::string backupsText(const std::vector<BackupEntry>& entries) {
 int runBackups(CliEnvironment& environment, CommandArguments& arguments) {
     arguments.finish();
     const auto entries = environment.backupStore().list();
-    std::cout << (environment.options().json ? backupsJson(entries) : backupsText(entries));
+    printOut(environment.options().json ? backupsJson(entries) : backupsText(entries));
     if (!environment.options().json && entries.empty()) {
         note("no backups in " + environment.backupStore().folder().string());
     }

@@ -1,9 +1,9 @@
 #include <cstdint>
 #include <cstdio>
-#include <iostream>
 
 #include "commands.h"
 #include "conflict_text.h"
+#include "printable_text.h"
 #include "coordination/compatibility_check.h"
 #include "coordination_options.h"
 #include "json_writer.h"
@@ -149,7 +149,7 @@ int runCheck(CliEnvironment& environment, CommandArguments& arguments) {
         checks.push_back(checkGroup(p, channels, groupRules, everyConflict));
         compatible = compatible && checks.back().compatible();
     }
-    std::cout << (json ? checkJson(checks) : checkText(checks));
+    printOut(json ? checkJson(checks) : checkText(checks));
     return compatible ? kSuccess : kDifferencesFound;
 }
 

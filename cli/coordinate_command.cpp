@@ -1,7 +1,6 @@
-#include <iostream>
-
 #include "commands.h"
 #include "conflict_text.h"
+#include "printable_text.h"
 #include "coordination/group_coordination.h"
 #include "coordination_options.h"
 #include "group_step.h"
@@ -77,9 +76,9 @@ int coordinateGrid(CliEnvironment& environment, CommandArguments& arguments) {
             .value("requested", request.count)
             .value("found", result.frequencies.size())
             .endObject();
-        std::cout << writer.text() << "\n";
+        printOut(writer.text() + "\n");
     } else {
-        for (const Hertz f : result.frequencies) std::cout << khzText(f) << "\n";
+        for (const Hertz f : result.frequencies) printOut(khzText(f) + "\n");
     }
     if (result.frequencies.size() >= request.count) return kSuccess;
     note(shortfall(result.frequencies.size(), request.count));
@@ -136,7 +135,7 @@ int coordinatePlan(CliEnvironment& environment, CommandArguments& arguments) {
         char line[96];
         std::snprintf(line, sizeof line, "channel %02zX: %s -> %s kHz\n", c,
                       khzText(channels[c]).c_str(), khzText(result.frequencies[c]).c_str());
-        if (!json) std::cout << line;
+        if (!json) printOut(line);
         writer.beginObject()
             .value("channel", c)
             .value("from", khzOf(channels[c]))
@@ -145,7 +144,7 @@ int coordinatePlan(CliEnvironment& environment, CommandArguments& arguments) {
         target.frequencies[c] = channelFileFrequency(grid, grid.nearestPoint(result.frequencies[c]));
     }
     writer.endArray().value("requested", result.requested).value("found", result.found);
-    if (json) std::cout << writer.endObject().text() << "\n";
+    if (json) printOut(writer.endObject().text() + "\n");
     return writeChannelFile(output, plan);
 }
 

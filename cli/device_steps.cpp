@@ -1,8 +1,7 @@
 #include "device_steps.h"
 
-#include <iostream>
-
 #include "change_output.h"
+#include "printable_text.h"
 #include "report.h"
 
 namespace quorprog::cli {
@@ -17,7 +16,7 @@ bool readDevice(CliEnvironment& environment, ProgrammerConnection& connection, i
 int writeOrPreview(CliEnvironment& environment, ProgrammerConnection& connection,
                    DeviceSession& session, bool dryRun) {
     if (dryRun) {
-        std::cout << changesOutput(session.pendingChanges(), environment);
+        printOut(changesOutput(session.pendingChanges(), environment));
         return kSuccess;
     }
     const bool written = session.write(

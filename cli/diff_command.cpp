@@ -1,6 +1,6 @@
-#include <iostream>
 
 #include "change_output.h"
+#include "printable_text.h"
 #include "commands.h"
 #include "image_file.h"
 #include "report.h"
@@ -44,7 +44,7 @@ int runDiff(CliEnvironment& environment, CommandArguments& arguments) {
     }
 
     const auto changes = listImageChanges(environment.description(), model, *first, *second);
-    std::cout << changesOutput(changes, environment);
+    printOut(changesOutput(changes, environment));
     return changes.empty() ? kSuccess : kDifferencesFound;
 }
 

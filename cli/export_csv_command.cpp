@@ -1,6 +1,6 @@
 #include "commands.h"
 #include "files/file_bytes.h"
-#include "plan_csv.h"
+#include "files/plan_csv.h"
 #include "plan_source.h"
 #include "report.h"
 

@@ -119,9 +119,8 @@ class RoundQuestions {
         std::vector<Verdict> verdicts(prepared.size());
         if (dryRun_) {
             for (size_t i = 0; i < prepared.size(); ++i) {
-                std::cout << devices_[prepared[i].index].port << " ("
-                          << terminalText(prepared[i].model) << "):\n"
-                          << changesOutput(prepared[i].changes, environment_);
+                printOut(devices_[prepared[i].index].port + " (" + prepared[i].model + "):\n" +
+                         changesOutput(prepared[i].changes, environment_));
                 verdicts[i] = {Verdict::Kind::Leave, {}};
             }
             return verdicts;
@@ -164,7 +163,7 @@ class RoundQuestions {
 
 // Between rounds: false when the input ends (Ctrl-D, the end of a script's input).
 bool waitForNextDevices() {
-    std::cerr << "Connect the next devices and press Enter (end of input stops)." << std::endl;
+    printError("Connect the next devices and press Enter (end of input stops).\n");
     std::string line;
     return static_cast<bool>(std::getline(std::cin, line));
 }
@@ -225,7 +224,7 @@ int programSeveralDevices(CliEnvironment& environment, CommandArguments& argumen
             results.push_back(std::move(result));
         }
         results = inPortOrder(std::move(results));
-        std::cout << fleetTable(results) << std::flush;
+        printOut(fleetTable(results));
         allSucceeded = allSucceeded && std::all_of(results.begin(), results.end(),
                                                    [](const DeviceResult& r) { return r.ok; });
         if (std::string error; report && !report->add(results, error)) {

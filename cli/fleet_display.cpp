@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <iostream>
 
 #include "printable_text.h"
 
@@ -60,14 +59,14 @@ void FleetDisplay::update(size_t device, const std::string& state, int percent) 
     if (terminal_) {
         redraw();
     } else if (newState || percent == 100) {
-        std::cout << lineText(device) << std::endl;
+        printOut(lineText(device) + "\n");
     }
 }
 
 void FleetDisplay::redraw() {
-    if (drawn_) std::cout << "\033[" << lines_.size() << "A";
-    for (size_t i = 0; i < lines_.size(); ++i) std::cout << "\r\033[K" << lineText(i) << "\n";
-    std::cout << std::flush;
+    std::string text;
+    for (size_t i = 0; i < lines_.size(); ++i) text += lineText(i) + "\n";
+    rewriteOutputLines(drawn_ ? lines_.size() : 0, text);
     drawn_ = true;
 }
 

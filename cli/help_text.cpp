@@ -89,8 +89,8 @@ Commands:
       Prints a channel file: its header and every group with channels and subtone codes.
 
   sheet SOURCE -o FILE.pdf [--title TEXT] [--language en|it]
-      Prints the frequency allocation sheet of SOURCE, a channel file (*.qvm) or a raw image,
-      into a PDF file: the same pages as the program's print command, dated today. --title
+      Prints the frequency allocation sheet of SOURCE, a channel file (*.qvm), a raw image or
+      a plan CSV, into a PDF file: the same pages as the program's print command, dated today. --title
       replaces the heading of every page; --language chooses the texts (default: the language
       of quorprog.ini). Needs no display.
 
@@ -164,8 +164,13 @@ Commands:
   import-csv FILE.csv --into FILE.qvm -o OUT.qvm [--step KHZ]
       Puts the CSV's frequencies into the channel file's groups and writes OUT.qvm; the plan's
       subtones stay. A line whose group or channel the plan lacks, or whose frequency is outside
-      the group's range or off its step (see coordinate), is refused with its line number and
-      nothing is written.
+      the group's range, off its step (see coordinate) or finer than a channel file keeps, is
+      refused with its line number and nothing is written.
+
+  CSV input (check, sheet, export-csv, import-csv) is read as RFC 4180: a UTF-8 byte order
+  mark, CR LF or LF line ends, quoted fields ("" for a quote), blanks around fields and blank
+  lines at the end are taken; anything else is refused naming its line and column. A CSV file
+  larger than 1 MiB is refused.
 
 BACKUPS: every read keeps the image it read, and every write, once its check read has
 confirmed the device, keeps what the device held before the first byte is written. They are

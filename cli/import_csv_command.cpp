@@ -3,8 +3,8 @@
 #include "commands.h"
 #include "coordination_options.h"
 #include "files/file_bytes.h"
+#include "files/plan_csv.h"
 #include "group_step.h"
-#include "plan_csv.h"
 #include "plan_files.h"
 #include "report.h"
 
@@ -53,11 +53,15 @@ Hertz wholeHertzStep(const CliEnvironment& environment, const ChannelFile& plan,
 int runImportCsv(CliEnvironment& environment, CommandArguments& arguments) {
     const std::string into = arguments.option("--into");
     const std::string output = arguments.option("-o");
+    const bool stepGiven = arguments.has("--step");
     const Hertz givenStep = khzOption(arguments, "--step", 0);
     const std::string path = arguments.operand("FILE.csv");
     arguments.finish();
     if (into.empty()) throw UsageError("import-csv: --into FILE.qvm missing");
     if (output.empty()) throw UsageError("import-csv: -o OUT.qvm missing");
+    // 0 would quietly mean "the description's step": a step given must be a real one.
+    if (stepGiven && givenStep <= 0)
+        throw UsageError("import-csv: --step must be at least 0.001 kHz (1 Hz)");
 
     const auto bytes = readFileBytes(path);
     if (!bytes) return fail("cannot read " + path);

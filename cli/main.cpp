@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <clocale>
 #include <functional>
-#include <iostream>
 #include <map>
 #include <memory>
 
@@ -11,6 +10,7 @@
 #include "command_line.h"
 #include "commands.h"
 #include "help_text.h"
+#include "printable_text.h"
 #include "report.h"
 
 namespace {
@@ -31,7 +31,7 @@ const std::map<std::string, Command>& commands() {
 }
 
 int usageError(const std::string& message) {
-    std::cerr << "quorprog-cli: " << message << "\nTry 'quorprog-cli --help'." << std::endl;
+    printError("quorprog-cli: " + message + "\nTry 'quorprog-cli --help'.\n");
     return kUsageError;
 }
 
@@ -43,9 +43,15 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[], bool 
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// Qt's own warnings name ports and files from outside too: they go through the one printer.
+void printQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    printError(qFormatLogMessage(type, context, message).toStdString() + "\n");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    qInstallMessageHandler(printQtMessage);
     try {
         const CommandLine line = parseCommandLine({argv + 1, argv + argc});
         const auto application = makeApplication(argc, argv, line.command == "sheet");
@@ -55,11 +61,11 @@ int main(int argc, char* argv[]) {
         // The same per-user folder as the program, so quorprog.ini and its [PORTS] are shared.
         QCoreApplication::setApplicationName(QStringLiteral("quorprog"));
         if (line.help) {
-            std::cout << kHelpText;
+            printOut(kHelpText);
             return kSuccess;
         }
         if (line.version) {
-            std::cout << "quorprog-cli " << QUORPROG_VERSION << "\n";
+            printOut("quorprog-cli " QUORPROG_VERSION "\n");
             return kSuccess;
         }
         const auto command = commands().find(line.command);

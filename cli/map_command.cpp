@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <iostream>
 
 #include "commands.h"
 #include "description/integer_text.h"
@@ -64,9 +63,9 @@ int readValue(CliEnvironment& environment, MemoryMap& map, const MapRequest& req
     const int32_t value =
         request.key.empty() ? map.DecodeEntry(request.entry) : map.ReadMapValue(request.key);
     if (environment.options().json) {
-        std::cout << JsonWriter().beginObject().value("value", value).endObject().text() << "\n";
+        printOut(JsonWriter().beginObject().value("value", value).endObject().text() + "\n");
     } else {
-        std::cout << value << "\n";
+        printOut(std::to_string(value) + "\n");
     }
     return value == -1 ? fail("no value (-1)") : kSuccess;
 }
@@ -74,9 +73,9 @@ int readValue(CliEnvironment& environment, MemoryMap& map, const MapRequest& req
 int readText(CliEnvironment& environment, MemoryMap& map, const MapRequest& request) {
     const std::string text = map.ReadEntryText(request.entry);
     if (environment.options().json) {
-        std::cout << JsonWriter().beginObject().value("text", text).endObject().text() << "\n";
+        printOut(JsonWriter().beginObject().value("text", text).endObject().text() + "\n");
     } else {
-        std::cout << terminalText(text) << "\n";
+        printOut(text + "\n");
     }
     return kSuccess;
 }
@@ -104,11 +103,11 @@ int writeValue(CliEnvironment& environment, MemoryMap& map, const MapRequest& re
         JsonWriter json;
         json.beginObject().value("ok", saved).beginArray("changed");
         for (const size_t a : changed) json.element(a);
-        std::cout << json.endArray().endObject().text() << "\n";
+        printOut(json.endArray().endObject().text() + "\n");
     } else if (saved) {
-        std::cout << "stored at";
-        for (const size_t a : changed) std::cout << " " << a;
-        std::cout << "\n";
+        std::string line = "stored at";
+        for (const size_t a : changed) line += " " + std::to_string(a);
+        printOut(line + "\n");
     }
     if (!stored)
         return fail("the value could not be stored; " + request.imageFile + " is unchanged");

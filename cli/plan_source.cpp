@@ -5,7 +5,7 @@
 #include "channels/group_coordination_inputs.h"
 #include "files/channel_file_table.h"
 #include "files/file_bytes.h"
-#include "plan_csv.h"
+#include "files/plan_csv.h"
 #include "plan_files.h"
 #include "report.h"
 
@@ -19,10 +19,7 @@ bool startsWith(const std::vector<uint8_t>& bytes, std::string_view prefix) {
 }
 
 int readCsv(const std::string& path, const std::vector<uint8_t>& bytes, PlanSource& source) {
-    const PlanCsvParse parse =
-        parsePlanCsv(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    if (!parse.error.empty()) return fail(path + ", " + parse.error);
-    source.plan = planFromCsv(parse.lines);
+    if (const int status = readPlanCsv(path, bytes, source.plan); status != kSuccess) return status;
     source.images.assign(source.plan.groups.size(), std::nullopt);
     return kSuccess;
 }
@@ -40,6 +37,14 @@ int readImage(CliEnvironment& environment, const std::string& path, PlanSource& 
 
 }  // namespace
 
+int readPlanCsv(const std::string& path, const std::vector<uint8_t>& bytes, ChannelFile& plan) {
+    const PlanCsvParse parse =
+        parsePlanCsv(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (!parse.error.empty()) return fail(path + ", " + parse.error);
+    plan = planFromCsv(parse.lines);
+    return kSuccess;
+}
+
 int readPlanSource(CliEnvironment& environment, const std::string& path, PlanSource& source) {
     const auto bytes = readFileBytes(path);
     if (!bytes) return fail("cannot read " + path);
@@ -49,7 +54,7 @@ int readPlanSource(CliEnvironment& environment, const std::string& path, PlanSou
         source.images.assign(source.plan.groups.size(), std::nullopt);
         return kSuccess;
     }
-    if (startsWith(*bytes, kPlanCsvHeader)) return readCsv(path, *bytes, source);
+    if (isPlanCsv(path, *bytes)) return readCsv(path, *bytes, source);
     return readImage(environment, path, source);
 }
 

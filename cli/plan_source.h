@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,13 @@ struct PlanSource {
     std::vector<std::optional<coordination::ReceiverImage>> images;
 };
 
-// The kind is told by the content: "QVM00" opens a channel file, the CSV header line a plan CSV,
-// anything else is taken as a raw image. kSuccess, or kFailed once reported.
+// The kind is told by the content: "QVM00" opens a channel file; a name ending in ".csv" or a
+// first field "group" a plan CSV (whose faults are then told as CSV faults); anything else is
+// taken as a raw image. kSuccess, or kFailed once reported.
 int readPlanSource(CliEnvironment& environment, const std::string& path, PlanSource& source);
+
+// The plan of a plan CSV's bytes; kSuccess, or kFailed once what is wrong with the CSV (its line
+// and column) is reported.
+int readPlanCsv(const std::string& path, const std::vector<uint8_t>& bytes, ChannelFile& plan);
 
 }  // namespace quorprog::cli

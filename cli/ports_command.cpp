@@ -1,8 +1,8 @@
 #include <QSerialPortInfo>
 #include <cstdio>
-#include <iostream>
 
 #include "commands.h"
+#include "printable_text.h"
 #include "json_writer.h"
 #include "ui/serial/port_probe.h"
 
@@ -113,7 +113,7 @@ int runPorts(CliEnvironment& environment, CommandArguments& arguments) {
     arguments.finish();
     const std::vector<ComPortCheck> checks = checkComPorts(environment.settingsFile());
     const std::vector<QSerialPortInfo> ports = systemPorts();
-    std::cout << (environment.options().json ? portsJson(checks, ports) : portsText(checks, ports));
+    printOut(environment.options().json ? portsJson(checks, ports) : portsText(checks, ports));
     return kSuccess;
 }
 

@@ -1,6 +1,7 @@
 #include "printable_text.h"
 
 #include <cstdio>
+#include <iostream>
 
 namespace quorprog::cli {
 
@@ -69,6 +70,30 @@ std::string terminalText(std::string_view text) {
         text.remove_prefix(taken);
     }
     return out;
+}
+
+void printOut(std::string_view text) {
+    std::cout << terminalText(text);
+}
+
+void printError(std::string_view text) {
+    std::cerr << terminalText(text) << std::flush;
+}
+
+void eraseStatusLine() {
+    std::cerr << "\r\033[K" << std::flush;
+}
+
+void rewriteOutputLines(size_t count, std::string_view lines) {
+    if (count > 0) std::cout << "\033[" << count << "A";
+    std::string_view rest = lines;
+    while (!rest.empty()) {
+        const size_t end = rest.find('\n');
+        const std::string_view line = rest.substr(0, end);
+        std::cout << "\r\033[K" << terminalText(line) << "\n";
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    }
+    std::cout << std::flush;
 }
 
 }  // namespace quorprog::cli

@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <iostream>
 
 #include "commands.h"
 #include "json_writer.h"
@@ -72,8 +71,7 @@ int runQvm(CliEnvironment& environment, CommandArguments& arguments) {
     ChannelFile file;
     if (const int status = readChannelFile(environment, path, file); status != kSuccess)
         return status;
-    std::cout << (environment.options().json ? channelFileJson(file)
-                                             : terminalText(channelFileText(file, environment)));
+    printOut(environment.options().json ? channelFileJson(file) : channelFileText(file, environment));
     return kSuccess;
 }
 

@@ -1,4 +1,3 @@
-#include <iostream>
 
 #include "commands.h"
 #include "device_steps.h"
@@ -23,8 +22,7 @@ int runRead(CliEnvironment& environment, CommandArguments& arguments) {
     if (!imageFile.empty() && !writeImageFile(imageFile, session.image().bytes(), error)) {
         return fail(error);
     }
-    std::cout << (environment.options().json ? planJson(session)
-                                             : terminalText(planText(session, environment)));
+    printOut(environment.options().json ? planJson(session) : planText(session, environment));
     return kSuccess;
 }
 

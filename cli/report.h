@@ -1,15 +1,15 @@
 #pragma once
 
-#include <iostream>
 #include <string>
 
 #include "command_line.h"
+#include "printable_text.h"
 
 namespace quorprog::cli {
 
 // A failure of the tool itself (not one of the program's message boxes), on standard error.
 inline int fail(const std::string& message) {
-    std::cerr << "quorprog-cli: " << message << std::endl;
+    printError("quorprog-cli: " + message + "\n");
     return kFailed;
 }
 
@@ -20,7 +20,7 @@ inline int failTruncatedChannelFile(const std::string& path) {
 
 // A remark that does not change the outcome.
 inline void note(const std::string& message) {
-    std::cerr << "quorprog-cli: " << message << std::endl;
+    printError("quorprog-cli: " + message + "\n");
 }
 
 }  // namespace quorprog::cli

@@ -1,4 +1,3 @@
-#include <iostream>
 
 #include "commands.h"
 #include "printable_text.h"
@@ -14,7 +13,7 @@ int runScan(CliEnvironment& environment, CommandArguments& arguments) {
         return fail(connection.whyNoneFound());
     }
     for (const std::string& entry : connection.link().ProgrammerEntries()) {
-        std::cout << terminalText(entry) << "\n";
+        printOut(entry + "\n");
     }
     return kSuccess;
 }

@@ -5,8 +5,10 @@
 #include "files/channel_file.h"
 #include "files/channel_file_table.h"
 #include "files/file_bytes.h"
+#include "files/plan_csv.h"
 #include "ui/files/frequency_sheet.h"
 #include "plan_files.h"
+#include "plan_source.h"
 #include "report.h"
 #include "text/language_list.h"
 
@@ -43,8 +45,13 @@ int runSheet(CliEnvironment& environment, CommandArguments& arguments) {
 
     const auto bytes = readFileBytes(source);
     if (!bytes) return fail("cannot read " + source);
-    const ChannelFileParse parsed = parseChannelFile(*bytes);
+    ChannelFileParse parsed = parseChannelFile(*bytes);
     if (parsed.error == ChannelFileError::Truncated) return failTruncatedChannelFile(source);
+    if (!parsed.ok() && isPlanCsv(source, *bytes)) {
+        if (const int status = readPlanCsv(source, *bytes, parsed.file); status != kSuccess)
+            return status;
+        parsed.error = ChannelFileError::None;
+    }
     if (parsed.ok()) {
         const auto table =
             tableFromChannelFile(parsed.file, environment.description(), environment.prompter());

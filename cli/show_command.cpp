@@ -1,4 +1,3 @@
-#include <iostream>
 
 #include "commands.h"
 #include "plan_files.h"
@@ -13,8 +12,7 @@ int runShow(CliEnvironment& environment, CommandArguments& arguments) {
 
     DeviceSession session(environment.description(), environment.sessionServices());
     if (const int status = loadImageFile(imageFile, session); status != kSuccess) return status;
-    std::cout << (environment.options().json ? planJson(session)
-                                              : terminalText(planText(session, environment)));
+    printOut(environment.options().json ? planJson(session) : planText(session, environment));
     return kSuccess;
 }
 

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "printable_text.h"
+
 namespace quorprog::cli {
 
 TerminalProgress::TerminalProgress() : enabled_(isatty(STDERR_FILENO) != 0) {}
@@ -34,7 +36,7 @@ void TerminalProgress::show() {
 }
 
 void TerminalProgress::hide() {
-    if (enabled_ && visible_) std::fprintf(stderr, "\r\033[K");
+    if (enabled_ && visible_) eraseStatusLine();
     visible_ = false;
 }
 
@@ -44,8 +46,10 @@ void TerminalProgress::draw() {
     const int percent = span > 0 ? (position_ - minimum_) * 100 / span : 0;
     if (percent == shownPercent_) return;
     shownPercent_ = percent;
-    std::fprintf(stderr, "\r\033[K%s %3d%%", caption_.c_str(), percent);
-    std::fflush(stderr);
+    char share[8];
+    std::snprintf(share, sizeof share, " %3d%%", percent);
+    eraseStatusLine();
+    printError(caption_ + share);
 }
 
 }  // namespace quorprog::cli

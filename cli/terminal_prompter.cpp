@@ -5,15 +5,17 @@
 #include <iostream>
 #include <string>
 
+#include "printable_text.h"
+
 namespace quorprog::cli {
 
 Prompter::Answer TerminalPrompter::message(const std::string& text, const std::string& caption,
                                            Buttons buttons, Icon) {
     // A progress line may be on screen: the message starts on a clean line.
-    if (isatty(STDERR_FILENO)) std::cerr << "\r\033[K";
-    std::cerr << (caption.empty() ? text : caption + ": " + text);
+    if (isatty(STDERR_FILENO)) eraseStatusLine();
+    printError(caption.empty() ? text : caption + ": " + text);
     if (buttons == Buttons::Ok) {
-        std::cerr << std::endl;
+        printError("\n");
         return Answer::Ok;
     }
     return ask();
@@ -21,20 +23,20 @@ Prompter::Answer TerminalPrompter::message(const std::string& text, const std::s
 
 Prompter::Answer TerminalPrompter::ask() {
     if (answerYes_) {
-        std::cerr << " [yes/no] yes (--yes)" << std::endl;
+        printError(" [yes/no] yes (--yes)\n");
         return Answer::Yes;
     }
     if (!isatty(STDIN_FILENO)) {
-        std::cerr << " [yes/no] no (no terminal to ask on; " << whyNo_ << ")" << std::endl;
+        printError(" [yes/no] no (no terminal to ask on; " + whyNo_ + ")\n");
         return Answer::No;
     }
     for (;;) {
-        std::cerr << " [yes/no] " << std::flush;
+        printError(" [yes/no] ");
         std::string reply;
         if (!std::getline(std::cin, reply)) return Answer::No;
         if (reply == "y" || reply == "yes" || reply == "Y" || reply == "YES") return Answer::Yes;
         if (reply == "n" || reply == "no" || reply == "N" || reply == "NO") return Answer::No;
-        std::cerr << "Please answer yes or no.";
+        printError("Please answer yes or no.");
     }
 }
 

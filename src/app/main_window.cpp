@@ -18,6 +18,7 @@
 #include "app/hover_help.h"
 #include "app/main_window_commands.h"
 #include "description/default_description.h"
+#include "files/file_bytes.h"
 #include "seams/prompter.h"
 #include "text/language_list.h"
 
@@ -112,11 +113,9 @@ bool TformMain::startUp() {
 bool TformMain::writeDefaultDescription() {
     const QString path = programFolder() + kDescriptionFile;
     const std::string_view text = defaultDescriptionText();
-    QFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                         file.write(text.data(), static_cast<qint64>(text.size())) ==
-                             static_cast<qint64>(text.size()) &&
-                         file.flush();
+    const bool written = writeFileBytes(
+        QFile::encodeName(path).toStdString(),
+        std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
     if (!written) {
         prompter().inform("Cannot create file " + path.toStdString(), kTitle,
                           Prompter::Icon::Error);

@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "app/ini_text.h"
 #include "description/description_reader.h"
+#include "files/file_bytes.h"
 
 namespace quorprog {
 namespace {
@@ -41,10 +41,8 @@ bool SettingsFile::writeValue(std::string_view section, std::string_view key,
     }
     const std::string updated = withIniValue(text.toStdString(), section, key, value);
     if (!QDir().mkpath(QFileInfo(path_).absolutePath())) return false;
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(updated.data(), static_cast<qint64>(updated.size()));
-    return file.commit();
+    return writeFileBytes(QFile::encodeName(path_).toStdString(),
+                          std::span(reinterpret_cast<const uint8_t*>(updated.data()), updated.size()));
 }
 
 }  // namespace quorprog

@@ -1,6 +1,6 @@
 #include "coordination/frequency_units.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -32,14 +32,28 @@ std::string khzText(Hertz frequency) {
 }
 
 std::optional<Hertz> parseKhz(std::string_view text) {
-    // from_chars would also take exponents, "inf" and "nan"; only plain decimals are frequencies.
-    if (text.empty() || text.find_first_not_of("0123456789.") != std::string_view::npos)
+    // Digits with an optional dot and fraction, worked out in whole hertz without a double: a
+    // fraction finer than a hertz is refused rather than rounded, and exponents, signs, "inf"
+    // and "nan" are no frequencies.
+    const size_t dot = text.find('.');
+    const std::string_view whole = text.substr(0, dot);
+    const std::string_view fraction = dot == std::string_view::npos ? "" : text.substr(dot + 1);
+    const auto digitsOnly = [](std::string_view part) {
+        return part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if ((whole.empty() && fraction.empty()) || !digitsOnly(whole) || !digitsOnly(fraction) ||
+        fraction.find_first_not_of('0', 3) != std::string_view::npos) {
         return std::nullopt;
-    double khz = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), khz);
-    if (error != std::errc() || end != text.data() + text.size() || khz > kLargestKhz)
-        return std::nullopt;
-    return hertzFromKhz(khz);
+    }
+    const std::string_view significant = whole.substr(std::min(whole.size(), whole.find_first_not_of('0')));
+    if (significant.size() > 8) return std::nullopt;  // beyond 10 GHz
+    Hertz khz = 0;
+    for (const char digit : significant) khz = khz * 10 + (digit - '0');
+    Hertz hertz = khz * kHertzPerKhz;
+    for (size_t i = 0, scale = 100; i < 3; ++i, scale /= 10)
+        if (i < fraction.size()) hertz += (fraction[i] - '0') * static_cast<Hertz>(scale);
+    if (hertz > hertzFromKhz(kLargestKhz)) return std::nullopt;
+    return hertz;
 }
 
 }  // namespace quorprog::coordination

@@ -32,7 +32,8 @@ inline double khzOf(Hertz frequency) {
 std::string khzText(Hertz frequency);
 
 // A kHz value written with digits, an optional dot and fraction (never a comma), at most
-// 10 GHz. Nothing when the text is not such a number; the value is rounded to the hertz.
+// 10 GHz, in whole hertz. Nothing when the text is not such a number or is finer than a hertz
+// (0.0004): a value is never silently rounded.
 std::optional<Hertz> parseKhz(std::string_view text);
 
 }  // namespace quorprog::coordination

@@ -1,5 +1,7 @@
 #include "files/file_bytes.h"
 
+#include "seams/file_replacement.h"
+
 #include <fstream>
 #include <system_error>
 
@@ -21,24 +23,7 @@ std::optional<std::vector<uint8_t>> readFileBytes(const std::filesystem::path& p
 }
 
 bool writeFileBytes(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
-    std::filesystem::path temporary = path;
-    temporary += ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (!error) return true;
-    std::filesystem::remove(temporary, error);
-    return false;
+    return replaceFileContents(path, bytes);
 }
 
 }  // namespace quorprog

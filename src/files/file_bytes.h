@@ -16,8 +16,9 @@ inline constexpr std::uintmax_t kMaxChannelFileSize = 64 * 1024 * 1024;
 std::optional<std::vector<uint8_t>> readFileBytes(const std::filesystem::path& path,
                                                   std::uintmax_t maxSize = kMaxChannelFileSize);
 
-// Writes beside the target first and then replaces it, so a failed write leaves an existing file
-// as it was. False when any step fails.
+// The one way the program and its tools write a file: the rules of replaceFileContents (a new
+// file of the folder renamed over the target, links written through, devices written in place,
+// the old file whole after a failure). False when any step fails.
 bool writeFileBytes(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 
 }  // namespace quorprog

@@ -1,10 +1,10 @@
 #include "images/backup_store.h"
 
+#include "seams/file_replacement.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <fstream>
-#include <random>
 #include <system_error>
 #include <tuple>
 
@@ -72,41 +72,6 @@ bool newer(const BackupEntry& a, const BackupEntry& b) {
     return key(a) > key(b);
 }
 
-std::filesystem::path temporaryName(const std::filesystem::path& folder) {
-    std::random_device random;
-    char name[40];
-    std::snprintf(name, sizeof name, ".incomplete-%08x%08x.bin", random(), random());
-    return folder / name;
-}
-
-bool writeWhole(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
-}
-
-// Gives the temporary file the name `target` unless a file has it already.
-bool nameIfFree(const std::filesystem::path& temporary, const std::filesystem::path& target,
-                std::error_code& error) {
-    std::filesystem::create_hard_link(temporary, target, error);
-    if (!error) {
-        std::filesystem::remove(temporary, error);
-        error.clear();
-        return true;
-    }
-    if (error == std::errc::file_exists) {
-        error.clear();
-        return false;
-    }
-    // A file system without hard links: the rename replaces nothing that was checked to exist.
-    error.clear();
-    if (std::filesystem::exists(target, error) || error) return false;
-    std::filesystem::rename(temporary, target, error);
-    return !error;
-}
-
 }  // namespace
 
 std::string_view backupKindName(BackupKind kind) {
@@ -151,23 +116,23 @@ BackupStore::Saved BackupStore::save(std::span<const uint8_t> image, std::string
     std::filesystem::create_directories(folder_, error);
     if (error) return {{}, "cannot create the folder " + folder_.string() + ": " + error.message()};
 
-    const std::filesystem::path temporary = temporaryName(folder_);
-    if (!writeWhole(temporary, image)) {
-        std::filesystem::remove(temporary, error);
-        return {{}, "cannot write in the folder " + folder_.string()};
-    }
     int first = 1;
     for (const BackupEntry& entry : list()) {
         if (sameSecond(entry.time, time)) first = std::max(first, entry.sequence + 1);
     }
     for (int sequence = first; sequence <= kMaxSequence; ++sequence) {
         const std::filesystem::path target = folder_ / backupFileName(time, sequence, model, kind);
-        if (nameIfFree(temporary, target, error)) return {target, {}};
-        if (error) break;
+        switch (createNewFile(target, image)) {
+            case NewFileOutcome::Created:
+                return {target, {}};
+            case NewFileOutcome::NameTaken:
+                continue;
+            case NewFileOutcome::Failed:
+                return {{}, "cannot write in the folder " + folder_.string()};
+        }
     }
-    const std::string reason = error ? error.message() : "too many backups within one second";
-    std::filesystem::remove(temporary, error);
-    return {{}, "cannot name the backup in " + folder_.string() + ": " + reason};
+    return {{}, "cannot name the backup in " + folder_.string() +
+                    ": too many backups within one second"};
 }
 
 std::vector<BackupEntry> BackupStore::list() const {

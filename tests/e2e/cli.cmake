@@ -3,6 +3,7 @@
 quorprog_test(NAME cli_tests
     SOURCES
         ${CMAKE_CURRENT_SOURCE_DIR}/cli_coordination_test.cpp
+        ${CMAKE_CURRENT_SOURCE_DIR}/cli_outputs_test.cpp
         ${CMAKE_CURRENT_SOURCE_DIR}/cli_test.cpp
         ${CMAKE_CURRENT_SOURCE_DIR}/ports_test.cpp
     LIBRARIES quorprog_serial quorprog_test_fakes)

@@ -389,14 +389,17 @@ TEST_F(CliTest, CoordinateMakesOneGroupOfAPlanCompatible) {
 
 TEST_F(CliTest, ImportCsvTakesFrequenciesOnTheGroupsStepAndRange) {
     writeFile("plan.qvm", serializeChannelFile(shiftedPlan(0)));
-    const auto csv = [&](const char* lines) {
+    const auto csv = [&](const char* lines, QStringList more = {}) {
         writeFile("in.csv", Bytes(lines, lines + std::strlen(lines)));
-        return run(
-            {"import-csv", path("in.csv"), "--into", path("plan.qvm"), "-o", path("out.qvm")});
+        return run(QStringList{"import-csv", path("in.csv"), "--into", path("plan.qvm"), "-o",
+                               path("out.qvm")} +
+                   more);
     };
 
-    const CliRun good =
-        csv("group,channel,frequency_khz,subtone\r\n1,15,790000,0\r\n0,2,470012.5,7");
+    // As a spreadsheet saves it: a byte order mark, quotes, blanks, CR LF, a blank last line.
+    const CliRun good = csv(
+        "\xEF\xBB\xBF\"group\",\"channel\",\"frequency_khz\",\"subtone\"\r\n"
+        "1, 15, \"790000\" ,0\r\n0,2,470012.5,7\r\n\r\n");
     ASSERT_EQ(good.status, 0) << good.err;
     const ChannelFileParse written = parseChannelFile(readFile("out.qvm"));
     ASSERT_TRUE(written.ok());
@@ -405,22 +408,61 @@ TEST_F(CliTest, ImportCsvTakesFrequenciesOnTheGroupsStepAndRange) {
     EXPECT_EQ(written.file.groups[0].subtoneCodes, shiftedPlan(0).groups[0].subtoneCodes);
     QFile::remove(path("out.qvm"));
 
-    const std::vector<std::pair<const char*, const char*>> refused = {
-        {"group,channel,frequency_khz,subtone\n0,2,470006.25,0\n",
+    const struct {
+        const char* lines;
+        QStringList more;
+        int status;
+        const char* message;
+    } refused[] = {
+        {"group,channel,frequency_khz,subtone\n0,2,470006.25,0\n", {}, 1,
          "line 2: 470006.25 kHz is not on the 12.5 kHz channel step of group 0"},
-        {"group,channel,frequency_khz,subtone\n0,1,470000,0\n0,2,469987.5,0\n",
+        {"group,channel,frequency_khz,subtone\n0,1,470000,0\n0,2,469987.5,0\n", {}, 1,
          "line 3: 469987.5 kHz is outside the range of group 0"},
-        {"group,channel,frequency_khz,subtone\n0,16,470000,0\n",
+        {"group,channel,frequency_khz,subtone\n0,16,470000,0\n", {}, 1,
          "line 2: group 0 has no channel 16"},
-        {"group,channel,frequency_khz,subtone\n0,1,470012,5,0\n", "line 2: wants 4 values"},
-        {"group;channel;frequency_khz;subtone\n", "line 1: the header is not"},
+        {"group,channel,frequency_khz,subtone\n0,1,470012,5,0\n", {}, 1,
+         "line 2: wants 4 values"},
+        {"group;channel;frequency_khz;subtone\n", {}, 1, "line 1: the header is not"},
+        {"group,channel,frequency_khz,subtone\n0,2,\"470012.5\"x,0\n", {}, 1,
+         "line 2, column 3: text after the closing quote"},
+        // Values a channel file cannot keep are refused, never rounded.
+        {"group,channel,frequency_khz,subtone\n0,2,0.0004,0\n", {}, 1,
+         "line 2, column 3 (frequency_khz): \"0.0004\" is not kHz"},
+        {"group,channel,frequency_khz,subtone\n0,2,500000.001,0\n", {"--step", "0.001"}, 1,
+         "line 2, column 3 (frequency_khz): 500000.001 kHz cannot be kept exactly"},
+        {"group,channel,frequency_khz,subtone\n0,2,470000,0\n", {"--step", "0.0004"}, 2,
+         "--step wants kHz"},
+        {"group,channel,frequency_khz,subtone\n0,2,470000,0\n", {"--step", "0"}, 2,
+         "--step must be at least 0.001 kHz"},
     };
-    for (const auto& [lines, message] : refused) {
-        const CliRun result = csv(lines);
-        EXPECT_EQ(result.status, 1) << lines;
-        EXPECT_THAT(result.err, HasSubstr(message));
-        EXPECT_FALSE(QFile::exists(path("out.qvm"))) << lines;
+    for (const auto& row : refused) {
+        const CliRun result = csv(row.lines, row.more);
+        EXPECT_EQ(result.status, row.status) << row.lines << result.err;
+        EXPECT_THAT(result.err, HasSubstr(row.message));
+        EXPECT_FALSE(QFile::exists(path("out.qvm"))) << row.lines;
     }
+}
+
+// check and sheet take a CSV by its name or its first field, and tell a broken one as a CSV.
+TEST_F(CliTest, CheckAndSheetSayWhatIsWrongWithACsv) {
+    const char* broken = "\xEF\xBB\xBF\"group\",channel,frequency_khz,subtone\n0,0,47\"0000,0\n";
+    writeFile("broken.csv", Bytes(broken, broken + std::strlen(broken)));
+    writeFile("broken", Bytes(broken, broken + std::strlen(broken)));
+    for (const char* command : {"check", "sheet"}) {
+        for (const char* name : {"broken.csv", "broken"}) {
+            QStringList arguments{command, path(name)};
+            if (QString(command) == "sheet") arguments << "-o" << path("sheet.pdf");
+            const CliRun result = run(arguments);
+            EXPECT_EQ(result.status, 1) << command << " " << name;
+            EXPECT_THAT(result.err, HasSubstr("line 2, column 3: a quote inside a field"));
+            EXPECT_THAT(result.err, Not(HasSubstr("fewer bytes")));
+        }
+    }
+    const char* large = "group,channel,frequency_khz,subtone\n";
+    Bytes huge(large, large + std::strlen(large));
+    huge.resize(2 * 1024 * 1024, '\n');
+    writeFile("huge.csv", huge);
+    EXPECT_THAT(run({"check", path("huge.csv")}).err, HasSubstr("larger than 1 MiB"));
 }
 
 TEST_F(CliTest, HelpAndVersion) {

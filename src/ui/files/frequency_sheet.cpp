@@ -1,14 +1,18 @@
 #include "ui/files/frequency_sheet.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include "channels/date_stamp.h"
+#include "files/file_bytes.h"
 #include "files/frequency_sheet_layout.h"
 #include "text/text_ids.h"
 #include "ui/artwork/artwork.h"
@@ -195,22 +199,40 @@ void FrequencySheet::paintPage(QPainter& painter, int width, int height, int pag
     }
 }
 
-bool FrequencySheet::print(QPrinter& printer) const {
-    printer.setDocName(kJobTitle);
-    QPainter painter(&printer);
+bool FrequencySheet::paintJob(QPagedPaintDevice& device) const {
+    QPainter painter(&device);
     if (!painter.isActive()) return false;
     for (int page = 0; page < pageCount(); ++page) {
-        if (page > 0) printer.newPage();
-        paintPage(painter, printer.width(), printer.height(), page);
+        if (page > 0) device.newPage();
+        paintPage(painter, device.width(), device.height(), page);
     }
     return painter.end();
 }
 
+bool FrequencySheet::print(QPrinter& printer) const {
+    printer.setDocName(kJobTitle);
+    return paintJob(printer);
+}
+
+// The whole PDF is made in memory and then written as any other file of the program: a full
+// disk then keeps an old file and is reported, instead of leaving half a PDF behind.
 bool FrequencySheet::printToPdf(const QString& path) const {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    return print(printer);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        // The page size and resolution a printer of the user's locale starts with.
+        const QPrinter printer(QPrinter::HighResolution);
+        QPdfWriter writer(&pdf);
+        writer.setPageLayout(printer.pageLayout());
+        writer.setResolution(printer.resolution());
+        writer.setTitle(kJobTitle);
+        writer.setCreator(printer.creator());
+        if (!paintJob(writer)) return false;
+    }
+    const QByteArray& bytes = pdf.data();
+    return writeFileBytes(
+        QFile::encodeName(path).toStdString(),
+        std::span(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())));
 }
 
 QImage frequencySheetLogo() {

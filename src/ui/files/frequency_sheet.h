@@ -8,6 +8,7 @@
 #include "text/local_texts.h"
 
 class QPainter;
+class QPagedPaintDevice;
 class QPrinter;
 
 namespace quorprog {
@@ -36,11 +37,13 @@ class FrequencySheet {
     // The whole print job: title, every page, end of the document. False when the printer
     // could not be started (a PDF file that cannot be written).
     bool print(QPrinter& printer) const;
-    // The same job into a PDF file at `path`, on the page size of the user's locale. The window
-    // without a printer and the command-line tool both print through here.
+    // The same job into a PDF file at `path`, on the page size of the user's locale, written by
+    // the program's one file writer. The window without a printer and the command-line tool both
+    // print through here. False when the file could not be written.
     bool printToPdf(const QString& path) const;
 
   private:
+    bool paintJob(QPagedPaintDevice& device) const;
     // Groups that the table both counts and holds.
     uint32_t groupCount() const;
 

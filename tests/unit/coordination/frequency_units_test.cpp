@@ -18,8 +18,11 @@ TEST(FrequencyUnits, KhzTextIsShortestWithADot) {
 TEST(FrequencyUnits, ParseKhzTakesPlainDecimalsOnly) {
     EXPECT_EQ(parseKhz("470012.5"), 470012500);
     EXPECT_EQ(parseKhz("350"), 350000);
-    EXPECT_EQ(parseKhz("0.0004"), 0);  // rounded to the hertz
-    for (const char* wrong : {"", "12,5", "1e5", "-350", "inf", "nan", "35O", "99999999"})
+    EXPECT_EQ(parseKhz("500000.0010"), 500000001);
+    EXPECT_EQ(parseKhz("0010000000"), 10000000000);
+    // Finer than a hertz is refused, never rounded (to 0, an empty channel, or a neighbour).
+    for (const char* wrong : {"", ".", "1.2.3", "12,5", "1e5", "-350", "inf", "nan", "35O",
+                              "99999999", "10000000.001", "0.0004", "470000.0005"})
         EXPECT_EQ(parseKhz(wrong), std::nullopt) << wrong;
 }
 

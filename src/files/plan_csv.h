@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,7 +10,7 @@
 #include "coordination/frequency_units.h"
 #include "files/channel_file.h"
 
-namespace quorprog::cli {
+namespace quorprog {
 
 // A channel plan as comma-separated lines for coordination tools: a header line, then one line
 // per channel "group,channel,frequency_khz,subtone" (numbers from 0, kHz with a dot whatever the
@@ -17,6 +18,11 @@ namespace quorprog::cli {
 inline constexpr std::string_view kPlanCsvHeader = "group,channel,frequency_khz,subtone";
 
 std::string planCsv(const ChannelFile& plan);
+
+// Whether a file's bytes are meant as a plan CSV: its name ends in ".csv", or its first field
+// (after a byte order mark, blanks or a quote) is "group", which no channel file or device image
+// starts with.
+bool isPlanCsv(std::string_view fileName, std::span<const uint8_t> bytes);
 
 struct PlanCsvLine {
     size_t line = 0;  // from 1, the header being line 1
@@ -26,9 +32,9 @@ struct PlanCsvLine {
     uint8_t subtone = 0;
 };
 
-// Lines after the header; CR LF endings and a last line without an end are taken. The first
-// line that is not group,channel,frequency,subtone in numbers stops the parse: `error` then
-// names its number and what is wrong, and `lines` is empty.
+// The records after the header, read as any CSV (see csv_records.h). The first that is not
+// group,channel,frequency,subtone in numbers stops the parse: `error` then names its line, its
+// column and what is wrong, and `lines` is empty.
 struct PlanCsvParse {
     std::vector<PlanCsvLine> lines;
     std::string error;
@@ -40,4 +46,4 @@ PlanCsvParse parsePlanCsv(std::string_view text);
 // channels it leaves out empty, no range and no type.
 ChannelFile planFromCsv(const std::vector<PlanCsvLine>& lines);
 
-}  // namespace quorprog::cli
+}  // namespace quorprog
