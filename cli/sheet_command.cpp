@@ -5,6 +5,7 @@
 #include "files/channel_file.h"
 #include "files/channel_file_table.h"
 #include "files/file_bytes.h"
+#include "language_option.h"
 #include "ui/files/frequency_sheet.h"
 #include "plan_files.h"
 #include "report.h"
@@ -12,14 +13,6 @@
 namespace quorprog::cli {
 
 namespace {
-
-// --language: "en" or "it"; without it the language of quorprog.ini.
-std::optional<int> sheetLanguage(const std::string& code) {
-    if (code.empty()) return std::nullopt;
-    if (code == "en") return 0;
-    if (code == "it") return 1;
-    throw UsageError("--language takes en or it, not " + code);
-}
 
 int printSheet(const ChannelTable& table, CliEnvironment& environment, const std::string& title,
                const std::string& output) {
@@ -35,7 +28,7 @@ int printSheet(const ChannelTable& table, CliEnvironment& environment, const std
 int runSheet(CliEnvironment& environment, CommandArguments& arguments) {
     const std::string output = arguments.option("-o");
     const std::string title = arguments.option("--title");
-    const std::optional<int> language = sheetLanguage(arguments.option("--language"));
+    const std::optional<int> language = languageOption(arguments.option("--language"));
     const std::string source = arguments.operand("SOURCE");
     arguments.finish();
     if (output.empty()) throw UsageError("sheet needs -o FILE.pdf");

@@ -38,7 +38,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 # and the font the printed sheet is set in.
 string(CONCAT CPACK_DEBIAN_PACKAGE_DEPENDS
     "libc6, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), "
-    "libqt6printsupport6 (>= 6.4), libqt6serialport6 (>= 6.4), fonts-liberation2")
+    "libqt6printsupport6 (>= 6.4), libqt6serialport6 (>= 6.4), libqt6svg6 (>= 6.4), "
+    "fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${packaging}/debian/postinst)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -5,6 +5,7 @@
 
 #include "app/grid_editor.h"
 #include "app/group_view.h"
+#include "app/guard_settings.h"
 #include "app/main_window_controls.h"
 #include "app/settings_file.h"
 #include "channels/group_coordination_inputs.h"
@@ -12,8 +13,8 @@
 #include "session/device_session.h"
 #include "text/local_texts.h"
 #include "ui/coordination/compatibility_check_dialog.h"
-#include "app/guard_settings.h"
 #include "ui/coordination/make_compatible_dialog.h"
+#include "ui/coordination/spectrum_dialog.h"
 
 namespace quorprog {
 
@@ -46,8 +47,9 @@ void CoordinationMenu::showMenu(const QPoint& position) {
     QAction* make =
         menu.addAction(QString::fromStdString(texts_.LocalText(text::kMakeGroupCompatible)), this,
                        &CoordinationMenu::makeGroupCompatible);
-    check->setEnabled(available);
-    make->setEnabled(available);
+    QAction* spectrum = menu.addAction(QString::fromStdString(texts_.LocalText(text::kSpectrum)),
+                                       this, &CoordinationMenu::showSpectrum);
+    for (QAction* action : {check, make, spectrum}) action->setEnabled(available);
     menu.exec(controls_.Grid->viewport()->mapToGlobal(position));
 }
 
@@ -66,8 +68,7 @@ void CoordinationMenu::checkCompatibility() {
     std::optional<CoordinatedGroup> group = groupOnDisplay();
     if (!group) return;
     CompatibilityCheckDialog dialog(std::move(*group), texts_, &window_);
-    dialog.exec();
-    rememberGuards(dialog.guards());
+    if (dialog.exec() == QDialog::Accepted) rememberGuards(dialog.guards());
 }
 
 void CoordinationMenu::makeGroupCompatible() {
@@ -75,14 +76,22 @@ void CoordinationMenu::makeGroupCompatible() {
     if (!group) return;
     const int g = group->group;
     MakeCompatibleDialog dialog(std::move(*group), texts_, &window_);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted) return;
     rememberGuards(dialog.guards());
-    if (!accepted) return;
     for (const size_t c : dialog.proposal().replaced) {
         session_.table().Frequency[static_cast<size_t>(g)][c] =
             static_cast<float>(coordination::khzOf(dialog.proposal().frequencies[c]));
         grid_.frequencyCommit(static_cast<int>(c));
     }
+}
+
+void CoordinationMenu::showSpectrum() {
+    const std::optional<CoordinatedGroup> group = groupOnDisplay();
+    if (!group) return;
+    std::optional<coordination::SpectrumModel> model = groupSpectrum(*group);
+    if (!model) return;
+    SpectrumDialog dialog(group->group, std::move(*model), texts_, &window_);
+    dialog.exec();
 }
 
 void CoordinationMenu::rememberGuards(const coordination::Guards& guards) {

@@ -18,10 +18,11 @@ class Prompter;
 class SettingsFile;
 struct MainWindowControls;
 
-// The grid's context menu: "Check compatibility…" and "Make group compatible…" for the group on
-// display, once a device has been read. New frequencies that the user accepts go into the table
-// and through the grid's frequency commit, as typed ones do, so the next write sends them. The
-// guards set in either dialog are kept in quorprog.ini.
+// The grid's context menu: "Check compatibility…", "Make group compatible…" and "Spectrum…" for
+// the group on display, once a device has been read. New frequencies that the user accepts go
+// into the table and through the grid's frequency commit, as typed ones do, so the next write
+// sends them. The guards set in either coordination dialog are kept in quorprog.ini when the
+// dialog is left with its OK (Close) button, not when it is cancelled.
 class CoordinationMenu : public QObject {
     Q_OBJECT
   public:
@@ -31,6 +32,7 @@ class CoordinationMenu : public QObject {
 
     void checkCompatibility();
     void makeGroupCompatible();
+    void showSpectrum();
 
   private:
     void showMenu(const QPoint& position);

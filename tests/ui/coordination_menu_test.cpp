@@ -59,5 +59,48 @@ TEST(CoordinationMenu, MakeGroupCompatibleCommitsTheNewFrequenciesAndKeepsTheGua
     EXPECT_EQ(settings.readValue("COORDINATION", "SPACING"), "350");
 }
 
+// A guard changed and then cancelled is not kept; the check dialog's Close keeps it.
+struct GuardKeepingCase {
+    const char* name;
+    bool check;          // the check dialog, or the make-compatible one
+    const char* button;  // pressed to leave; nullptr: Escape (reject)
+    bool kept;
+};
+
+class CoordinationMenuGuards : public ::testing::TestWithParam<GuardKeepingCase> {};
+
+TEST_P(CoordinationMenuGuards, KeepsTheGuardsOnlyWhenTheDialogIsAccepted) {
+    const GuardKeepingCase& row = GetParam();
+    commands_test::GridRig rig;
+    QTemporaryDir folder;
+    const SettingsFile settings(folder.filePath("quorprog.ini"));
+    CoordinationMenu menu(&rig.owner, rig.form, rig.controls, rig.session, rig.view, *rig.editor,
+                          settings, rig.prompter, rig.texts);
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QDoubleSpinBox*>("editSpacing")->setValue(500);
+        if (row.button) {
+            dialog->findChild<QPushButton*>(row.button)->click();
+        } else {
+            dialog->reject();
+        }
+    });
+    if (row.check) {
+        menu.checkCompatibility();
+    } else {
+        menu.makeGroupCompatible();
+    }
+    EXPECT_EQ(settings.readValue("COORDINATION", "SPACING"), row.kept ? "500" : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, CoordinationMenuGuards,
+    ::testing::Values(GuardKeepingCase{"CheckClosed", true, "btnClose", true},
+                      GuardKeepingCase{"CheckEscaped", true, nullptr, false},
+                      GuardKeepingCase{"MakeCancelled", false, "btnCancel", false},
+                      GuardKeepingCase{"MakeEscaped", false, nullptr, false}),
+    [](const ::testing::TestParamInfo<GuardKeepingCase>& info) { return info.param.name; });
+
 }  // namespace
 }  // namespace quorprog

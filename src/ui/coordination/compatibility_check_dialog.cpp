@@ -13,14 +13,6 @@ namespace quorprog {
 
 namespace {
 
-// By ConflictKind, in its order.
-constexpr int kKindTexts[] = {text::kKindSpacing, text::kKindIm3,   text::kKindIm3x3,
-                              text::kKindIm5,     text::kKindImage, text::kKindExcluded};
-
-int kindText(coordination::ConflictKind kind) {
-    return kKindTexts[static_cast<int>(kind)];
-}
-
 // "; " between sources: the locale's decimal separator may be a comma.
 QString sourcesCell(const std::vector<coordination::Hertz>& sources) {
     QStringList cells;
@@ -51,7 +43,7 @@ void CompatibilityCheckDialog::refresh() {
     table_->setRowCount(0);
     for (const coordination::Conflict& conflict : conflicts) {
         appendRow(*table_, {channelCell(conflict.channel), khzCell(conflict.frequency),
-                            local(kindText(conflict.kind)), sourcesCell(conflict.sources),
+                            local(conflictKindText(conflict.kind)), sourcesCell(conflict.sources),
                             khzCell(conflict.product), khzCell(conflict.distance)});
     }
 }

@@ -1,0 +1,125 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "coordination/compatibility_check.h"
+#include "coordination/coordination_rules.h"
+
+namespace quorprog::coordination {
+
+// A TV channel the picture shades: one the technician excludes, or one the search may use.
+struct SpectrumTvChannel {
+    int number = 0;
+    Hertz low = 0;
+    Hertz high = 0;
+    bool excluded = true;
+};
+
+// One point of an RF scan: a frequency and the level measured there (dBm).
+struct SpectrumScanPoint {
+    Hertz frequency = 0;
+    double level = 0;
+};
+
+// What a picture of a group's spectrum is drawn from. `conflicts` is the check's result for
+// these channels under these rules: the picture shows it and never checks again.
+struct SpectrumInputs {
+    std::span<const Hertz> channels;  // per channel, 0 for an empty one
+    const CoordinationRules& rules;
+    std::span<const Conflict> conflicts;
+    std::vector<SpectrumTvChannel> tvChannels;
+    std::vector<SpectrumScanPoint> scan;  // in any order
+    std::optional<double> threshold;      // dBm at and above which a scan point is occupied
+};
+
+struct SpectrumLine {
+    size_t channel = 0;
+    Hertz frequency = 0;
+    bool conflicting = false;
+};
+
+enum class ShadeKind { Guard, Excluded, TvExcluded, TvSearched };
+
+struct ShadedRange {
+    ShadeKind kind = ShadeKind::Guard;
+    Hertz low = 0;
+    Hertz high = 0;
+    int tvChannel = 0;  // the TV channel's number for the TV kinds
+};
+
+// A two-transmitter third-order product 2a − b.
+struct Im3Product {
+    Hertz frequency = 0;
+    Hertz a = 0;
+    Hertz b = 0;
+};
+
+// What lies at one frequency of the picture, for the tooltip.
+struct SpectrumHit {
+    std::vector<SpectrumLine> lines;        // channels near, with their conflicts below
+    std::vector<Conflict> conflicts;        // of those channels, as the check found them
+    std::vector<Hertz> onSite;              // other transmitters near
+    std::vector<Im3Product> im3;            // products near, with their sources
+    std::vector<ShadedRange> ranges;        // excluded ranges and TV channels holding it
+    std::optional<SpectrumScanPoint> scan;  // the nearest scan point, when one is near
+
+    bool empty() const {
+        return lines.empty() && onSite.empty() && im3.empty() && ranges.empty() && !scan;
+    }
+};
+
+// The picture of a group's spectrum as numbers: which frequencies to show and what to draw there.
+class SpectrumModel {
+  public:
+    // A device group's channels (the check takes at most 1024) and a site's other transmitters:
+    // the products of more are not worth their memory (pair sums grow with the square).
+    static constexpr size_t kMaxSources = 1536;
+    // The view's span leaves this much room beside the outermost transmitters, at least.
+    static constexpr Hertz kMinMargin = 1000 * kHertzPerKhz;
+
+    // Nothing when there are more than kMaxSources transmitters.
+    static std::optional<SpectrumModel> build(const SpectrumInputs& inputs);
+
+    // The frequencies a full view covers: every transmitter with a margin of a twentieth of
+    // their spread, and at least kMinMargin.
+    Hertz low() const { return low_; }
+    Hertz high() const { return high_; }
+
+    const std::vector<SpectrumLine>& lines() const { return lines_; }
+    const std::vector<Hertz>& onSite() const { return onSite_; }
+    // The products 2a − b of every ordered pair of transmitters inside the span, ascending.
+    const std::vector<Hertz>& im3Products() const { return im3_; }
+    // Guard bands (±spacing around each channel), excluded ranges and TV channels.
+    const std::vector<ShadedRange>& shaded() const { return shaded_; }
+    // Ascending by frequency.
+    const std::vector<SpectrumScanPoint>& scan() const { return scan_; }
+    const std::optional<double>& threshold() const { return threshold_; }
+
+    // How many three-transmitter products a + b − x ({a, b} unordered, x a third one) fall into
+    // each of `bins` equal parts of [low, high). Exact, without visiting every triple.
+    std::vector<uint32_t> im3x3Density(Hertz low, Hertz high, size_t bins) const;
+
+    // What lies within `tolerance` of the frequency.
+    SpectrumHit hitAt(Hertz frequency, Hertz tolerance) const;
+
+  private:
+    SpectrumModel() = default;
+
+    Hertz low_ = 0;
+    Hertz high_ = 0;
+    std::vector<SpectrumLine> lines_;
+    std::vector<Conflict> conflicts_;
+    std::vector<Hertz> onSite_;
+    std::vector<Hertz> sources_;   // every transmitter: the channels, then the others
+    std::vector<Hertz> pairSums_;  // a + b of every unordered pair of sources, ascending
+    std::vector<Hertz> im3_;
+    std::vector<ShadedRange> shaded_;
+    std::vector<SpectrumScanPoint> scan_;
+    std::optional<double> threshold_;
+};
+
+}  // namespace quorprog::coordination

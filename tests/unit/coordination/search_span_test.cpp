@@ -1,0 +1,45 @@
+#include "coordination/search_span.h"
+
+#include <gtest/gtest.h>
+
+namespace quorprog::coordination {
+namespace {
+
+constexpr Hertz kKhz = kHertzPerKhz;
+
+TEST(DefaultSearchGrid, StaysAroundTheChannelsWithinTheGroupsGrid) {
+    const ChannelGrid band{470000 * kKhz, 790000 * kKhz, 25 * kKhz};
+    const std::vector<ExcludedRange> us{{602000 * kKhz, 608000 * kKhz},
+                                        {608000 * kKhz, 614000 * kKhz}};
+    const struct {
+        const char* name;
+        std::vector<Hertz> channels;
+        std::vector<ExcludedRange> tv;
+        ChannelGrid expected;
+    } rows[] = {
+        {"OneTvChannel",
+         {606000 * kKhz, 0, 607000 * kKhz},
+         us,
+         {602000 * kKhz, 608000 * kKhz, 25 * kKhz}},
+        {"TwoTvChannels",
+         {606000 * kKhz, 609000 * kKhz},
+         us,
+         {602000 * kKhz, 614000 * kKhz, 25 * kKhz}},
+        {"NoRegion",
+         {606010 * kKhz, 607000 * kKhz},
+         {},
+         {602025 * kKhz, 611000 * kKhz, 25 * kKhz}},  // onto the grid
+        {"OutsideTheRegion", {700000 * kKhz}, us, {696000 * kKhz, 704000 * kKhz, 25 * kKhz}},
+        {"AtTheBandsEdge", {471000 * kKhz}, {}, {470000 * kKhz, 475000 * kKhz, 25 * kKhz}},
+        {"NoChannel", {0, 0}, us, band},
+    };
+    for (const auto& row : rows) {
+        const ChannelGrid grid = defaultSearchGrid(row.channels, band, row.tv);
+        EXPECT_EQ(grid.from, row.expected.from) << row.name;
+        EXPECT_EQ(grid.to, row.expected.to) << row.name;
+        EXPECT_EQ(grid.step, row.expected.step) << row.name;
+    }
+}
+
+}  // namespace
+}  // namespace quorprog::coordination

@@ -1,0 +1,74 @@
+#include "coordination/spectrum_model.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace quorprog::coordination {
+namespace {
+
+// Every triple a + b − x by brute force, binned as the model bins.
+std::vector<uint32_t> bruteDensity(const std::vector<Hertz>& sources, Hertz low, Hertz high,
+                                   size_t bins) {
+    std::vector<uint32_t> counts(bins, 0);
+    for (size_t a = 0; a < sources.size(); ++a) {
+        for (size_t b = a + 1; b < sources.size(); ++b) {
+            for (size_t x = 0; x < sources.size(); ++x) {
+                const Hertz p = sources[a] + sources[b] - sources[x];
+                if (x == a || x == b || p < low || p >= high) continue;
+                for (size_t j = 0; j < bins; ++j) {
+                    const Hertz from =
+                        low + (high - low) * static_cast<Hertz>(j) / static_cast<Hertz>(bins);
+                    const Hertz to =
+                        low + (high - low) * static_cast<Hertz>(j + 1) / static_cast<Hertz>(bins);
+                    if (p >= from && p < to) ++counts[j];
+                }
+            }
+        }
+    }
+    return counts;
+}
+
+// The density counts exactly what visiting every triple counts, for coinciding frequencies,
+// odd bin widths and views that cut the span, and the IM3 marks are every 2a − b in the span.
+TEST(SpectrumModel, CountsEveryProductExactlyWithoutVisitingEveryTriple) {
+    std::mt19937_64 random(7);
+    for (int round = 0; round < 20; ++round) {
+        std::vector<Hertz> channels;
+        const size_t count = 3 + random() % 14;
+        for (size_t c = 0; c < count; ++c)
+            channels.push_back(600000000 + static_cast<Hertz>(random() % 80) * 25000);
+        CoordinationRules rules;
+        if (round % 2) rules.onSite = {598000000, 601000000};
+        const auto model = SpectrumModel::build({channels, rules, {}, {}, {}, std::nullopt});
+        ASSERT_TRUE(model);
+        std::vector<Hertz> sources = channels;
+        sources.insert(sources.end(), rules.onSite.begin(), rules.onSite.end());
+        const Hertz low = model->low() + static_cast<Hertz>(random() % 3000000);
+        const Hertz high = model->high() - static_cast<Hertz>(random() % 3000000);
+        const size_t bins = 1 + random() % 97;
+        EXPECT_EQ(model->im3x3Density(low, high, bins), bruteDensity(sources, low, high, bins))
+            << "round " << round;
+
+        size_t marks = 0;
+        for (size_t a = 0; a < sources.size(); ++a) {
+            for (size_t b = 0; b < sources.size(); ++b) {
+                const Hertz p = 2 * sources[a] - sources[b];
+                marks += a != b && p >= model->low() && p <= model->high();
+            }
+        }
+        EXPECT_EQ(model->im3Products().size(), marks);
+        EXPECT_TRUE(std::is_sorted(model->im3Products().begin(), model->im3Products().end()));
+    }
+}
+
+TEST(SpectrumModel, RefusesMoreTransmittersThanItShows) {
+    const std::vector<Hertz> channels(SpectrumModel::kMaxSources, 600000000);
+    CoordinationRules rules;
+    EXPECT_TRUE(SpectrumModel::build({channels, rules, {}, {}, {}, std::nullopt}));
+    rules.onSite = {610000000};
+    EXPECT_FALSE(SpectrumModel::build({channels, rules, {}, {}, {}, std::nullopt}));
+}
+
+}  // namespace
+}  // namespace quorprog::coordination
