@@ -32,7 +32,11 @@ std::string conflictLine(const Conflict& conflict) {
     switch (conflict.kind) {
         case ConflictKind::Excluded:
             return line + " range " + khzText(conflict.sources[0]) + "-" +
-                   khzText(conflict.sources[1]) + " kHz\n";
+                   khzText(conflict.sources[1]) + " kHz" +
+                   (conflict.label.empty() ? "" : " (" + conflict.label + ")") + "\n";
+        case ConflictKind::Scan:
+            return line + " occupied at " + khzText(conflict.product) + " kHz, " +
+                   khzText(conflict.distance) + " kHz away\n";
         case ConflictKind::Spacing:
             return line + " from " + khzList(conflict.sources) + " kHz, " +
                    khzText(conflict.distance) + " kHz away\n";

@@ -21,7 +21,8 @@ coordination::ExcludedRange excludedRange(const std::string& text) {
     if (dash == std::string::npos)
         throw UsageError("--exclude wants LOW-HIGH, not \"" + text + "\"");
     const coordination::ExcludedRange range{khzValue("--exclude", text.substr(0, dash)),
-                                            khzValue("--exclude", text.substr(dash + 1))};
+                                            khzValue("--exclude", text.substr(dash + 1)),
+                                            {}};
     if (range.high < range.low) throw UsageError("--exclude " + text + " ends below its start");
     return range;
 }

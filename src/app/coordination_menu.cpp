@@ -3,9 +3,9 @@
 #include <QMenu>
 #include <QTableWidget>
 
+#include "app/coordination_settings.h"
 #include "app/grid_editor.h"
 #include "app/group_view.h"
-#include "app/guard_settings.h"
 #include "app/main_window_controls.h"
 #include "app/settings_file.h"
 #include "channels/group_coordination_inputs.h"
@@ -58,17 +58,16 @@ std::optional<CoordinatedGroup> CoordinationMenu::groupOnDisplay() const {
     if (!session_.hasImage() || g < 0 || display_.channelCount() == 0) return std::nullopt;
     const ChannelTable& table = session_.table();
     const auto p = static_cast<uint32_t>(g);
-    CoordinatedGroup group{g, groupChannels(table, p), groupChannelGrid(table, p), {}};
-    group.rules.guards = loadGuards(settings_);
-    group.rules.image = groupReceiverImage(table, p);
-    return group;
+    return CoordinatedGroup{g, groupChannels(table, p), groupChannelGrid(table, p),
+                            groupReceiverImage(table, p),
+                            accepted_ ? *accepted_ : loadCoordinationChoices(settings_)};
 }
 
 void CoordinationMenu::checkCompatibility() {
     std::optional<CoordinatedGroup> group = groupOnDisplay();
     if (!group) return;
     CompatibilityCheckDialog dialog(std::move(*group), texts_, &window_);
-    if (dialog.exec() == QDialog::Accepted) rememberGuards(dialog.guards());
+    if (dialog.exec() == QDialog::Accepted) remember(dialog.choices());
 }
 
 void CoordinationMenu::makeGroupCompatible() {
@@ -77,7 +76,7 @@ void CoordinationMenu::makeGroupCompatible() {
     const int g = group->group;
     MakeCompatibleDialog dialog(std::move(*group), texts_, &window_);
     if (dialog.exec() != QDialog::Accepted) return;
-    rememberGuards(dialog.guards());
+    remember(dialog.choices());
     for (const size_t c : dialog.proposal().replaced) {
         session_.table().Frequency[static_cast<size_t>(g)][c] =
             static_cast<float>(coordination::khzOf(dialog.proposal().frequencies[c]));
@@ -94,8 +93,9 @@ void CoordinationMenu::showSpectrum() {
     dialog.exec();
 }
 
-void CoordinationMenu::rememberGuards(const coordination::Guards& guards) {
-    if (saveGuards(settings_, guards)) return;
+void CoordinationMenu::remember(const CoordinationChoices& choices) {
+    accepted_ = choices;
+    if (saveCoordinationChoices(settings_, choices)) return;
     prompter_.inform("Cannot create file " + settings_.path().toStdString(),
                      texts_.LocalText(text::kError), Prompter::Icon::Error);
 }

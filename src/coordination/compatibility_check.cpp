@@ -15,7 +15,7 @@ Hertz distanceBetween(Hertz a, Hertz b) {
 class ChannelCheck {
   public:
     ChannelCheck(size_t channel, Hertz frequency, std::vector<Hertz> sources,
-                 const CoordinationRules& rules, std::vector<Conflict>& out)
+                 const CoordinationRules& rules, const std::function<void(Conflict&&)>& out)
         : channel_(channel),
           frequency_(frequency),
           sources_(std::move(sources)),
@@ -40,17 +40,27 @@ class ChannelCheck {
             for (const Hertz s : sources_) {
                 const Hertz distance = distanceBetween(s, image);
                 if (distance < guards.spacing)
-                    out_.push_back(
-                        {channel_, frequency_, ConflictKind::Image, {s}, image, distance});
+                    out_({channel_, frequency_, ConflictKind::Image, {s}, image, distance, {}});
             }
         }
         for (const ExcludedRange& range : rules_.excluded) {
             if (frequency_ >= range.low && frequency_ <= range.high)
-                push(ConflictKind::Excluded, {range.low, range.high}, frequency_);
+                push(ConflictKind::Excluded, {range.low, range.high}, frequency_, range.label);
         }
+        occupiedPoints();
     }
 
   private:
+    // The occupied points of a scan closer than the scan guard, ascending.
+    void occupiedPoints() {
+        const std::vector<Hertz>& occupied = rules_.occupied;
+        const Hertz guard = rules_.scanGuard;
+        if (guard <= 0) return;
+        auto it = std::upper_bound(occupied.begin(), occupied.end(), frequency_ - guard);
+        for (; it != occupied.end() && *it < frequency_ + guard; ++it)
+            push(ConflictKind::Scan, {*it}, *it);
+    }
+
     // Products m·a − n·b over every ordered pair of distinct sources. For each a the product is
     // near the channel exactly when n·b lies near m·a − channel, which the sorted sources answer.
     void orderedPairs(ConflictKind kind, Hertz m, Hertz n, Hertz guard) {
@@ -94,9 +104,10 @@ class ChannelCheck {
         return distanceBetween(frequency_, product) < guard;
     }
 
-    void push(ConflictKind kind, std::vector<Hertz> sources, Hertz product) {
-        out_.push_back({channel_, frequency_, kind, std::move(sources), product,
-                        distanceBetween(frequency_, product)});
+    void push(ConflictKind kind, std::vector<Hertz> sources, Hertz product,
+              std::string label = {}) {
+        out_({channel_, frequency_, kind, std::move(sources), product,
+              distanceBetween(frequency_, product), std::move(label)});
     }
 
     size_t channel_;
@@ -105,29 +116,37 @@ class ChannelCheck {
     std::vector<std::pair<Hertz, size_t>> byFrequency_;  // the sources sorted, with positions
     std::vector<size_t> found_;
     const CoordinationRules& rules_;
-    std::vector<Conflict>& out_;
+    const std::function<void(Conflict&&)>& out_;
 };
 
 }  // namespace
 
 std::string_view conflictKindName(ConflictKind kind) {
-    static constexpr std::string_view kNames[] = {"spacing", "im3",   "im3x3",
-                                                  "im5",     "image", "excluded"};
+    static constexpr std::string_view kNames[] = {"spacing", "im3",      "im3x3", "im5",
+                                                  "image",   "excluded", "scan"};
     return kNames[static_cast<int>(kind)];
+}
+
+void visitConflicts(std::span<const Hertz> channels, const CoordinationRules& rules,
+                    const std::function<void(Conflict&&)>& visit) {
+    for (size_t c = 0; c < channels.size(); ++c) {
+        if (channels[c] <= 0) continue;
+        std::vector<Hertz> sources;
+        for (size_t other = 0; other < channels.size(); ++other) {
+            if (other != c && channels[other] > 0 && rules.reaches(channels[other], channels[c]))
+                sources.push_back(channels[other]);
+        }
+        for (const Hertz s : rules.onSite) {
+            if (rules.reaches(s, channels[c])) sources.push_back(s);
+        }
+        ChannelCheck(c, channels[c], std::move(sources), rules, visit).run();
+    }
 }
 
 std::vector<Conflict> findConflicts(std::span<const Hertz> channels,
                                     const CoordinationRules& rules) {
     std::vector<Conflict> conflicts;
-    for (size_t c = 0; c < channels.size(); ++c) {
-        if (channels[c] <= 0) continue;
-        std::vector<Hertz> sources;
-        for (size_t other = 0; other < channels.size(); ++other) {
-            if (other != c && channels[other] > 0) sources.push_back(channels[other]);
-        }
-        sources.insert(sources.end(), rules.onSite.begin(), rules.onSite.end());
-        ChannelCheck(c, channels[c], std::move(sources), rules, conflicts).run();
-    }
+    visitConflicts(channels, rules, [&](Conflict&& c) { conflicts.push_back(std::move(c)); });
     return conflicts;
 }
 

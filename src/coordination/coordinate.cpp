@@ -4,6 +4,7 @@
 #include <random>
 
 #include "coordination/grid_marks.h"
+#include "coordination/set_search.h"
 
 namespace quorprog::coordination {
 
@@ -20,11 +21,31 @@ constexpr uint64_t kSkipPerMille = 150;
 constexpr int kMaxSkippingPasses = 48;
 constexpr size_t kWorkBudget = 8'000'000;
 constexpr uint64_t kSeed = 0x5175'6f72'7665'6cULL;
+// Grids with at most this many free points (a TV channel at 12.5 kHz and finer steps) are
+// searched exhaustively once local search has had half the time: its set bounds the tree.
+constexpr size_t kExhaustiveFreePoints = 700;
+
+size_t freePoints(const GridMarks& grid) {
+    size_t free = 0;
+    for (size_t i = 0; i < grid.size(); ++i) free += grid.marked(i) ? 0 : 1;
+    return free;
+}
 
 // The kept channels on an otherwise empty grid.
 CompatibleSetBuilder startingSet(const CoordinationRequest& request) {
     const ChannelGrid& grid = request.grid;
-    CompatibleSetBuilder builder(GridMarks(grid.from, grid.step, grid.pointCount()), request.rules);
+    GridMarks marks(grid);
+    if (!request.onlyIn.empty()) {
+        for (size_t i = 0; i < marks.size(); ++i) {
+            const Hertz f = marks.frequency(i);
+            const bool inside = std::any_of(request.onlyIn.begin(), request.onlyIn.end(),
+                                            [f](const auto& band) {
+                                                return f >= band.low && f <= band.high;
+                                            });
+            if (!inside) marks.mark(i);
+        }
+    }
+    CompatibleSetBuilder builder(std::move(marks), request.rules);
     for (const Hertz kept : request.keep) builder.add(kept);
     return builder;
 }
@@ -97,17 +118,12 @@ class EdgeGreedyPass {
 
 }  // namespace
 
-size_t ChannelGrid::pointCount() const {
-    if (step <= 0 || to < from) return 0;
-    const Hertz points = (to - from) / step + 1;
-    return points > static_cast<Hertz>(kMaxPoints) ? 0 : static_cast<size_t>(points);
-}
-
 CoordinationResult coordinate(const CoordinationRequest& request) {
     CoordinationResult result;
     result.keptConflicts = findConflicts(request.keep, request.rules);
     if (!result.keptConflicts.empty()) return result;
 
+    const SearchClock::time_point started = SearchClock::now();
     const CompatibleSetBuilder start = startingSet(request);
     std::vector<std::vector<Hertz>> candidates;
     candidates.push_back(firstFitPass(start, request.count));
@@ -122,10 +138,22 @@ CoordinationResult coordinate(const CoordinationRequest& request) {
         if (candidates.back().size() >= request.count) break;
     }
 
-    // The largest set that the full check confirms. The marks are exact, so that is the first
-    // one tried; still, a set that failed the check must never leave here.
     std::stable_sort(candidates.begin(), candidates.end(),
                      [](const auto& a, const auto& b) { return a.size() > b.size(); });
+    const bool exhaustive = freePoints(start.grid()) <= kExhaustiveFreePoints;
+    const SearchClock::duration budget = std::max(request.budget, SearchClock::duration::zero());
+    const SearchStart local{start, request.count, started + (exhaustive ? budget / 2 : budget)};
+    std::vector<Hertz> improved = largerSetByLocalSearch(local, candidates.front(), kSeed);
+    if (exhaustive) {
+        bool proven = false;
+        improved = largestSetByBranchAndBound({start, request.count, started + budget},
+                                              std::move(improved), proven);
+    }
+    candidates.insert(candidates.begin(), ascending(std::move(improved)));
+
+    // The largest set that the full check confirms. The marks never rule out less than the check
+    // does, so that is the first one tried; still, a set that failed the check must never leave
+    // here.
     for (std::vector<Hertz>& candidate : candidates) {
         if (findConflicts(candidate, request.rules).empty()) {
             result.frequencies = std::move(candidate);

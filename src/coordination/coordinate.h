@@ -1,32 +1,28 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <vector>
 
+#include "coordination/channel_grid.h"
 #include "coordination/compatibility_check.h"
 #include "coordination/coordination_rules.h"
 
 namespace quorprog::coordination {
 
-// The frequencies a device can tune: from, from + step, … up to `to` included.
-struct ChannelGrid {
-    // Far beyond any band a device covers (320 MHz at 12.5 kHz is 25 601 points); a larger grid
-    // is refused so that a mistyped step cannot exhaust memory.
-    static constexpr size_t kMaxPoints = size_t{1} << 22;
-
-    Hertz from = 0;
-    Hertz to = 0;
-    Hertz step = 0;
-
-    // 0 when the grid is empty, the step not positive or the grid larger than kMaxPoints.
-    size_t pointCount() const;
-};
+// A search that finishes within about this much wall time unless a request says otherwise.
+inline constexpr std::chrono::milliseconds kDefaultSearchBudget{800};
 
 struct CoordinationRequest {
     ChannelGrid grid;
     size_t count = 0;         // channels wanted, the kept ones included
     std::vector<Hertz> keep;  // channels that stay whatever happens; on the grid or not
     CoordinationRules rules;
+    // When not empty, only grid points inside one of these bands (both ends included) are
+    // offered: the TV channels a search is restricted to.
+    std::vector<ExcludedRange> onlyIn;
+    // The wall time the search may take; the greedy passes that start it always run.
+    std::chrono::steady_clock::duration budget = kDefaultSearchBudget;
 };
 
 struct CoordinationResult {
@@ -38,10 +34,8 @@ struct CoordinationResult {
     std::vector<Conflict> keptConflicts;
 };
 
-// As many mutually compatible channels as the grid allows, up to the count. Several greedy passes
-// over the grid in different fixed orders (ascending first, so the result is never smaller than
-// first-fit's), the largest compatible result wins. Deterministic: the same request gives the
-// same answer.
+// As many mutually compatible channels as the grid allows, up to the count, found within the
+// request's budget: never fewer than first-fit's, and always a set the full check confirms.
 CoordinationResult coordinate(const CoordinationRequest& request);
 
 // The baseline: grid points in ascending order, each taken when it is compatible with those

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "coordination/frequency_units.h"
@@ -16,10 +17,12 @@ struct Guards {
     Hertz im5 = 0;                       // 3a - 2b
 };
 
-// A band no channel may use (a TV transmitter's channel), both ends included.
+// A band no channel may use (a TV transmitter's channel), both ends included. The label, when
+// there is one, is what the band is called (a TV channel: "TV channel 21 (eu)").
 struct ExcludedRange {
     Hertz low = 0;
     Hertz high = 0;
+    std::string label;
 };
 
 // The receiver side of a group: its local oscillator sits IF away from the channel, so a
@@ -40,6 +43,20 @@ struct CoordinationRules {
     std::vector<Hertz> onSite;  // other transmitters on site: sources, never checked themselves
     std::vector<ExcludedRange> excluded;
     std::optional<ReceiverImage> image;  // receiver groups with an IF above 0 only
+    // The receiver's front-end filter, its whole width: a transmitter farther than window / 2
+    // from a channel does not reach that channel's receiver, neither as a neighbour nor as a
+    // source of a product. 0: no filter, every transmitter counts.
+    Hertz window = 0;
+    // Frequencies an RF scan found occupied, ascending; a channel closer than scanGuard to one
+    // conflicts with it.
+    std::vector<Hertz> occupied;
+    Hertz scanGuard = 100 * kHertzPerKhz;
+
+    // Whether a transmitter at `source` reaches the receiver of a channel at `victim`.
+    bool reaches(Hertz source, Hertz victim) const {
+        const Hertz distance = source > victim ? source - victim : victim - source;
+        return window <= 0 || 2 * distance <= window;
+    }
 };
 
 }  // namespace quorprog::coordination

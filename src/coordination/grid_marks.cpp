@@ -17,47 +17,42 @@ Hertz ceilDivide(Hertz a, Hertz b) {
 }  // namespace
 
 size_t GridMarks::indexOf(Hertz frequency) const {
-    const Hertz offset = frequency - from_;
-    if (offset < 0 || offset % step_ != 0) return size();
-    const Hertz i = offset / step_;
-    return i < static_cast<Hertz>(size()) ? static_cast<size_t>(i) : size();
+    const size_t i = grid_.firstPointFrom(frequency);
+    return i < size() && grid_.point(i) == frequency ? i : size();
 }
 
 std::pair<size_t, size_t> GridMarks::near(Hertz multiple, Hertz centre, Hertz guard) const {
-    if (guard <= 0) return {0, 0};
-    // multiple·(from + i·step) strictly inside (centre − guard, centre + guard), solved for i.
-    const Hertz span = multiple * step_;
-    const Hertz first = floorDivide(centre - guard - multiple * from_, span) + 1;
-    const Hertz end = ceilDivide(centre + guard - multiple * from_, span);
-    const Hertz clampedEnd = std::min<Hertz>(end, static_cast<Hertz>(size()));
-    const Hertz clampedFirst = std::max<Hertz>(first, 0);
-    if (clampedFirst >= clampedEnd) return {0, 0};
-    return {static_cast<size_t>(clampedFirst), static_cast<size_t>(clampedEnd)};
+    if (guard <= 0 || size() == 0) return {0, 0};
+    // multiple·f strictly inside (centre − guard, centre + guard): f above
+    // ⌊(centre − guard) / multiple⌋ and below ⌈(centre + guard) / multiple⌉.
+    const size_t first = grid_.firstPointFrom(floorDivide(centre - guard, multiple) + 1);
+    const size_t end = grid_.firstPointFrom(ceilDivide(centre + guard, multiple));
+    if (first >= end) return {0, 0};
+    return {first, end};
 }
 
-void GridMarks::markNear(Hertz multiple, Hertz centre, Hertz guard) {
+void GridMarks::markNear(Hertz multiple, Hertz centre, Hertz guard, int delta) {
     const auto [first, end] = near(multiple, centre, guard);
-    std::fill(marked_.begin() + static_cast<ptrdiff_t>(first),
-              marked_.begin() + static_cast<ptrdiff_t>(end), uint8_t{1});
+    for (size_t i = first; i < end; ++i) counts_[i] += static_cast<uint32_t>(delta);
 }
 
 size_t GridMarks::countUnmarkedNear(Hertz multiple, Hertz centre, Hertz guard) const {
     const auto [first, end] = near(multiple, centre, guard);
-    return static_cast<size_t>(std::count(marked_.begin() + static_cast<ptrdiff_t>(first),
-                                          marked_.begin() + static_cast<ptrdiff_t>(end),
-                                          uint8_t{0}));
+    return static_cast<size_t>(std::count(counts_.begin() + static_cast<ptrdiff_t>(first),
+                                          counts_.begin() + static_cast<ptrdiff_t>(end), 0u));
 }
 
 void GridMarks::markRange(Hertz low, Hertz high) {
-    const Hertz first = ceilDivide(low - from_, step_);
-    const Hertz end =
-        std::min<Hertz>(floorDivide(high - from_, step_) + 1, static_cast<Hertz>(size()));
-    for (Hertz i = std::max<Hertz>(first, 0); i < end; ++i) marked_[static_cast<size_t>(i)] = 1;
+    if (size() == 0 || high < low) return;
+    const size_t first = grid_.firstPointFrom(low);
+    const size_t end = grid_.firstPointFrom(high + 1);
+    for (size_t i = first; i < end; ++i) ++counts_[i];
 }
 
 CompatibleSetBuilder::CompatibleSetBuilder(GridMarks grid, const CoordinationRules& rules)
     : grid_(std::move(grid)), rules_(rules), sources_(rules.onSite) {
     for (const ExcludedRange& range : rules_.excluded) grid_.markRange(range.low, range.high);
+    for (const Hertz occupied : rules_.occupied) grid_.markNear(1, occupied, rules_.scanGuard);
     markOnSiteProducts();
 }
 
@@ -126,14 +121,28 @@ void CompatibleSetBuilder::visitRuledOut(Hertz g, Visit&& visit) const {
     }
 }
 
-void CompatibleSetBuilder::add(Hertz g) {
-    if (const size_t own = grid_.indexOf(g); own < grid_.size()) grid_.mark(own);
-    visitRuledOut(g, [this](Hertz multiple, Hertz centre, Hertz guard) {
+void CompatibleSetBuilder::markRuledOut(Hertz g, int delta) {
+    if (const size_t own = grid_.indexOf(g); own < grid_.size()) grid_.mark(own, delta);
+    visitRuledOut(g, [this, delta](Hertz multiple, Hertz centre, Hertz guard) {
         ++work_;
-        grid_.markNear(multiple, centre, guard);
+        grid_.markNear(multiple, centre, guard, delta);
     });
+}
+
+void CompatibleSetBuilder::add(Hertz g) {
+    markRuledOut(g, 1);
     sources_.insert(sources_.begin() + static_cast<ptrdiff_t>(channels_.size()), g);
     channels_.push_back(g);
+}
+
+// Every range that names g, with the set as it stands without g, is exactly what was marked for
+// g: at its own addition with the channels before it, and at each later one's with g among them.
+void CompatibleSetBuilder::remove(Hertz g) {
+    const auto at = std::find(channels_.begin(), channels_.end(), g);
+    if (at == channels_.end()) return;
+    sources_.erase(sources_.begin() + (at - channels_.begin()));
+    channels_.erase(at);
+    markRuledOut(g, -1);
 }
 
 size_t CompatibleSetBuilder::freePointsRuledOutBy(Hertz g) const {

@@ -1,15 +1,21 @@
 #include "coordination/group_coordination.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "coordination/grid_marks.h"
 
 namespace quorprog::coordination {
 
-ChannelGrid groupGrid(Hertz minFrequency, Hertz maxFrequency, Hertz step) {
-    if (step <= 0) return {};
-    const Hertz firstMultiple = (minFrequency + step - 1) / step * step;
-    return {std::max(firstMultiple, step), maxFrequency, step};
+ChannelGrid groupGrid(Hertz minFrequency, Hertz maxFrequency, Hertz step, Hertz divisor) {
+    if (step <= 0 || divisor <= 0 || maxFrequency < minFrequency) return {};
+    // In 1/divisor hertz; a device's numbers cannot reach these limits, a hostile file can.
+    constexpr __int128 kLimit = INT64_MAX / 4;
+    const __int128 low = static_cast<__int128>(std::max<Hertz>(minFrequency, 1)) * divisor;
+    const __int128 high = static_cast<__int128>(maxFrequency) * divisor;
+    const __int128 firstMultiple = (low + step - 1) / step * step;
+    if (high > kLimit || firstMultiple > kLimit) return {};
+    return {static_cast<Hertz>(firstMultiple), static_cast<Hertz>(high), step, divisor};
 }
 
 GroupCoordination makeGroupCompatible(std::span<const Hertz> channels, const ChannelGrid& grid,
@@ -18,8 +24,10 @@ GroupCoordination makeGroupCompatible(std::span<const Hertz> channels, const Cha
     result.frequencies.assign(channels.begin(), channels.end());
 
     // A grid point is marked exactly when it no longer fits with the channels kept so far.
-    CompatibleSetBuilder staying(GridMarks(grid.from, grid.step, grid.pointCount()), rules);
-    CoordinationRequest request{grid, 0, {}, rules};
+    CompatibleSetBuilder staying(GridMarks(grid), rules);
+    CoordinationRequest request;
+    request.grid = grid;
+    request.rules = rules;
     for (size_t c = 0; c < channels.size(); ++c) {
         if (channels[c] <= 0) continue;
         ++request.count;

@@ -9,8 +9,10 @@
 namespace quorprog::coordination {
 
 // The grid of a device group: the multiples of its channel step (what the synthesiser can tune)
-// from its lowest frequency to its highest.
-ChannelGrid groupGrid(Hertz minFrequency, Hertz maxFrequency, Hertz step);
+// from its lowest frequency to its highest, 0 Hz excluded. The step is counted in 1/divisor
+// hertz: a crystal of X kHz, reference divider R and multiplier M step by X·M·1000 / R hertz,
+// exactly step X·M·1000 with divisor R. Empty when the numbers make no grid.
+ChannelGrid groupGrid(Hertz minFrequency, Hertz maxFrequency, Hertz step, Hertz divisor = 1);
 
 // A group made compatible. The channels that can stay keep their frequencies: those on the grid,
 // taken in channel order while they fit with the ones kept before them. Every other channel that

@@ -16,6 +16,16 @@ Hertz widened(Hertz f, bool low, std::span<const ExcludedRange> tvChannels) {
 
 }  // namespace
 
+ChannelGrid gridWithin(const ChannelGrid& grid, Hertz low, Hertz high) {
+    const size_t count = grid.pointCount();
+    const size_t first = grid.firstPointFrom(low);
+    const size_t end = grid.firstPointFrom(high + 1);  // the points ascend by whole hertz or more
+    if (count == 0 || first >= end || first >= count) return {};
+    // In the grid's own ticks, so that the points stay exactly the grid's.
+    const Hertz from = grid.from + static_cast<Hertz>(first) * grid.step;
+    return {from, from + static_cast<Hertz>(end - 1 - first) * grid.step, grid.step, grid.divisor};
+}
+
 ChannelGrid defaultSearchGrid(std::span<const Hertz> channels, const ChannelGrid& grid,
                               std::span<const ExcludedRange> tvChannels) {
     Hertz low = 0;
@@ -25,14 +35,10 @@ ChannelGrid defaultSearchGrid(std::span<const Hertz> channels, const ChannelGrid
         low = low == 0 ? f : std::min(low, f);
         high = std::max(high, f);
     }
-    if (high == 0 || grid.step <= 0 || grid.pointCount() == 0) return grid;
-    low = std::max(widened(low, true, tvChannels), grid.from);
-    high = std::min(widened(high, false, tvChannels), grid.to);
-    // Onto the grid: the first point at or above low; the grid's own points stay its points.
-    const Hertz first =
-        grid.from + (std::max<Hertz>(low - grid.from, 0) + grid.step - 1) / grid.step * grid.step;
-    if (first > high) return grid;
-    return {first, high, grid.step};
+    if (high == 0) return grid;
+    const ChannelGrid around =
+        gridWithin(grid, widened(low, true, tvChannels), widened(high, false, tvChannels));
+    return around.pointCount() == 0 ? grid : around;
 }
 
 }  // namespace quorprog::coordination

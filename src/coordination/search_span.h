@@ -2,12 +2,17 @@
 
 #include <span>
 
-#include "coordination/coordinate.h"
+#include "coordination/channel_grid.h"
+#include "coordination/coordination_rules.h"
 
 namespace quorprog::coordination {
 
 // How far the default search reaches beyond the group's channels when no TV channel holds them.
 inline constexpr Hertz kSearchSpanMargin = 4000 * kHertzPerKhz;
+
+// The points of the grid from low to high, both included, as a grid of their own (empty when
+// none lies there).
+ChannelGrid gridWithin(const ChannelGrid& grid, Hertz low, Hertz high);
 
 // Where "make compatible" searches unless told otherwise: around the group's channels, not its
 // whole range, so that channels stay near where the technician put them. The span of the

@@ -23,7 +23,7 @@ Hertz binEdge(Hertz low, Hertz high, size_t bins, size_t j) {
 // The sources' envelope with its margin; the other things shown when there is no source.
 std::pair<Hertz, Hertz> spanOf(const std::vector<Hertz>& sources,
                                const std::vector<ShadedRange>& shaded,
-                               const std::vector<SpectrumScanPoint>& scan) {
+                               const std::vector<ScanPoint>& scan) {
     Hertz low = 0;
     Hertz high = 0;
     bool any = false;
@@ -35,7 +35,7 @@ std::pair<Hertz, Hertz> spanOf(const std::vector<Hertz>& sources,
     for (const Hertz s : sources) include(s, s);
     if (!any) {
         for (const ShadedRange& range : shaded) include(range.low, range.high);
-        for (const SpectrumScanPoint& point : scan) include(point.frequency, point.frequency);
+        for (const ScanPoint& point : scan) include(point.frequency, point.frequency);
     }
     const Hertz margin = std::max((high - low) / 20, SpectrumModel::kMinMargin);
     return {low - margin, high + margin};
@@ -69,13 +69,13 @@ std::optional<SpectrumModel> SpectrumModel::build(const SpectrumInputs& inputs) 
         // A TV channel excluded by number is shaded as that TV channel below.
         const bool isTvChannel = std::any_of(
             inputs.tvChannels.begin(), inputs.tvChannels.end(), [&](const SpectrumTvChannel& tv) {
-                return tv.excluded && tv.low == range.low && tv.high == range.high;
+                return tv.excluded && tv.channel.low == range.low && tv.channel.high == range.high;
             });
         if (!isTvChannel) model.shaded_.push_back({ShadeKind::Excluded, range.low, range.high, 0});
     }
     for (const SpectrumTvChannel& tv : inputs.tvChannels) {
         model.shaded_.push_back({tv.excluded ? ShadeKind::TvExcluded : ShadeKind::TvSearched,
-                                 tv.low, tv.high, tv.number});
+                                 tv.channel.low, tv.channel.high, tv.channel.number});
     }
     model.scan_ = inputs.scan;
     std::stable_sort(model.scan_.begin(), model.scan_.end(),
@@ -150,9 +150,9 @@ SpectrumHit SpectrumModel::hitAt(Hertz frequency, Hertz tolerance) const {
             frequency - tolerance <= range.high)
             hit.ranges.push_back(range);
     }
-    const auto after = std::lower_bound(
-        scan_.begin(), scan_.end(), frequency,
-        [](const SpectrumScanPoint& point, Hertz f) { return point.frequency < f; });
+    const auto after =
+        std::lower_bound(scan_.begin(), scan_.end(), frequency,
+                         [](const ScanPoint& point, Hertz f) { return point.frequency < f; });
     // The nearest point is the last one below the frequency or the first one from it.
     std::optional<Hertz> nearest;
     for (auto it = after == scan_.begin() ? after : after - 1; it != scan_.end() && it <= after;

@@ -8,21 +8,15 @@
 
 #include "coordination/compatibility_check.h"
 #include "coordination/coordination_rules.h"
+#include "coordination/rf_scan.h"
+#include "coordination/tv_channels.h"
 
 namespace quorprog::coordination {
 
 // A TV channel the picture shades: one the technician excludes, or one the search may use.
 struct SpectrumTvChannel {
-    int number = 0;
-    Hertz low = 0;
-    Hertz high = 0;
+    TvChannel channel;
     bool excluded = true;
-};
-
-// One point of an RF scan: a frequency and the level measured there (dBm).
-struct SpectrumScanPoint {
-    Hertz frequency = 0;
-    double level = 0;
 };
 
 // What a picture of a group's spectrum is drawn from. `conflicts` is the check's result for
@@ -32,8 +26,8 @@ struct SpectrumInputs {
     const CoordinationRules& rules;
     std::span<const Conflict> conflicts;
     std::vector<SpectrumTvChannel> tvChannels;
-    std::vector<SpectrumScanPoint> scan;  // in any order
-    std::optional<double> threshold;      // dBm at and above which a scan point is occupied
+    std::vector<ScanPoint> scan;      // in any order
+    std::optional<double> threshold;  // dBm at and above which a scan point is occupied
 };
 
 struct SpectrumLine {
@@ -60,12 +54,12 @@ struct Im3Product {
 
 // What lies at one frequency of the picture, for the tooltip.
 struct SpectrumHit {
-    std::vector<SpectrumLine> lines;        // channels near, with their conflicts below
-    std::vector<Conflict> conflicts;        // of those channels, as the check found them
-    std::vector<Hertz> onSite;              // other transmitters near
-    std::vector<Im3Product> im3;            // products near, with their sources
-    std::vector<ShadedRange> ranges;        // excluded ranges and TV channels holding it
-    std::optional<SpectrumScanPoint> scan;  // the nearest scan point, when one is near
+    std::vector<SpectrumLine> lines;  // channels near, with their conflicts below
+    std::vector<Conflict> conflicts;  // of those channels, as the check found them
+    std::vector<Hertz> onSite;        // other transmitters near
+    std::vector<Im3Product> im3;      // products near, with their sources
+    std::vector<ShadedRange> ranges;  // excluded ranges and TV channels holding it
+    std::optional<ScanPoint> scan;    // the nearest scan point, when one is near
 
     bool empty() const {
         return lines.empty() && onSite.empty() && im3.empty() && ranges.empty() && !scan;
@@ -96,7 +90,7 @@ class SpectrumModel {
     // Guard bands (±spacing around each channel), excluded ranges and TV channels.
     const std::vector<ShadedRange>& shaded() const { return shaded_; }
     // Ascending by frequency.
-    const std::vector<SpectrumScanPoint>& scan() const { return scan_; }
+    const std::vector<ScanPoint>& scan() const { return scan_; }
     const std::optional<double>& threshold() const { return threshold_; }
 
     // How many three-transmitter products a + b − x ({a, b} unordered, x a third one) fall into
@@ -118,7 +112,7 @@ class SpectrumModel {
     std::vector<Hertz> pairSums_;  // a + b of every unordered pair of sources, ascending
     std::vector<Hertz> im3_;
     std::vector<ShadedRange> shaded_;
-    std::vector<SpectrumScanPoint> scan_;
+    std::vector<ScanPoint> scan_;
     std::optional<double> threshold_;
 };
 

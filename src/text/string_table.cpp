@@ -204,6 +204,7 @@ std::map<int, std::string> builtInStrings() {
         {1046, "Close"},
         {1047, "OK"},
         {1048, "Cancel"},
+        {1090, "RF scan"},
 
         {1110, "Spectrum\xE2\x80\xA6"},
         {1111, "Spectrum of group %1"},
@@ -233,7 +234,7 @@ std::map<int, std::string> builtInStrings() {
         {1135, "No scan loaded"},
         {1136, "%1: %2 points"},
         {1137, "Scan files"},
-        {1138, "Cannot read the scan file "%1": %2"},
+        {1138, "%1 is no readable scan file"},
         {1139, "TV channels"},
         {1140, "none"},
         {1141, "Europe, 8 MHz"},
@@ -303,6 +304,7 @@ std::map<int, std::string> builtInStrings() {
         {2046, "Chiudi"},
         {2047, "OK"},
         {2048, "Annulla"},
+        {2090, "scansione RF"},
 
         {2110, "Spettro\xE2\x80\xA6"},
         {2111, "Spettro del gruppo %1"},
@@ -332,7 +334,7 @@ std::map<int, std::string> builtInStrings() {
         {2135, "Nessuna scansione caricata"},
         {2136, "%1: %2 punti"},
         {2137, "File di scansione"},
-        {2138, "Impossibile leggere il file di scansione "%1": %2"},
+        {2138, "%1 non \xC3\xA8 un file di scansione leggibile"},
         {2139, "Canali TV"},
         {2140, "nessuno"},
         {2141, "Europa, 8 MHz"},

@@ -108,6 +108,8 @@ inline constexpr int kMakeGroupCompatibleTitle = 1045;
 inline constexpr int kClose = 1046;
 inline constexpr int kOk = 1047;
 inline constexpr int kCancel = 1048;
+// The conflict kind of a channel near an occupied point of an RF scan.
+inline constexpr int kKindScan = 1090;
 // The spectrum picture and the coordination dialogs' profile, window, scan and TV controls.
 inline constexpr int kSpectrum = 1110;
 inline constexpr int kSpectrumOfGroup = 1111;

@@ -38,7 +38,7 @@ class SpectrumViewTest : public ::testing::Test {
             {channels,
              rules,
              conflicts,
-             {{36, 602 * kMHz, 608 * kMHz, false}},
+             {{{coordination::TvRegion::Us, 36, 602 * kMHz, 608 * kMHz}, false}},
              {{605500000, -95}, {607 * kMHz, -60}, {609 * kMHz, -100}},
              -90.0});
     }

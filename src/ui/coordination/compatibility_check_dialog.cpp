@@ -8,6 +8,7 @@
 #include "coordination/compatibility_check.h"
 #include "text/text_ids.h"
 #include "ui/coordination/coordination_cells.h"
+#include "ui/coordination/spectrum_dialog.h"
 
 namespace quorprog {
 
@@ -29,6 +30,10 @@ CompatibilityCheckDialog::CompatibilityCheckDialog(CoordinatedGroup group, const
                           text::kSourcesKhz, text::kProductKhz, text::kDistanceKhz},
                          "gridConflicts", parent) {
     setObjectName("formCompatibility");
+    QPushButton* spectrum =
+        buttons_->addButton(local(text::kSpectrum), QDialogButtonBox::ActionRole);
+    spectrum->setObjectName("btnSpectrum");
+    connect(spectrum, &QPushButton::clicked, this, &CompatibilityCheckDialog::showSpectrum);
     buttons_->addButton(local(text::kClose), QDialogButtonBox::AcceptRole)
         ->setObjectName("btnClose");
     resize(720, 420);
@@ -37,7 +42,7 @@ CompatibilityCheckDialog::CompatibilityCheckDialog(CoordinatedGroup group, const
 
 void CompatibilityCheckDialog::refresh() {
     const std::vector<coordination::Conflict> conflicts =
-        coordination::findConflicts(group().channels, group().rules);
+        coordination::findConflicts(group().channels, groupRules(group()));
     summary_->setText(conflicts.empty() ? local(text::kGroupIsCompatible)
                                         : local(text::kConflictCount).arg(conflicts.size()));
     table_->setRowCount(0);
@@ -46,6 +51,13 @@ void CompatibilityCheckDialog::refresh() {
                             local(conflictKindText(conflict.kind)), sourcesCell(conflict.sources),
                             khzCell(conflict.product), khzCell(conflict.distance)});
     }
+}
+
+void CompatibilityCheckDialog::showSpectrum() {
+    std::optional<coordination::SpectrumModel> model = groupSpectrum(group());
+    if (!model) return;
+    SpectrumDialog dialog(group().group, std::move(*model), texts(), this);
+    dialog.exec();
 }
 
 }  // namespace quorprog

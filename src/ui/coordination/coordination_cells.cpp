@@ -12,7 +12,8 @@ namespace {
 
 // By ConflictKind, in its order.
 constexpr int kKindTexts[] = {text::kKindSpacing, text::kKindIm3,   text::kKindIm3x3,
-                              text::kKindIm5,     text::kKindImage, text::kKindExcluded};
+                              text::kKindIm5,     text::kKindImage, text::kKindExcluded,
+                              text::kKindScan};
 
 }  // namespace
 

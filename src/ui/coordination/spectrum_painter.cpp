@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "text/local_texts.h"
 #include "text/text_ids.h"
@@ -94,30 +95,48 @@ class SpectrumPainting {
     }
 
     // Levels from the lowest to the highest point (and the threshold) over the lower part of the
-    // plot, so the lines above stay readable.
+    // plot, so the lines above stay readable. A scan may hold millions of points: each pixel
+    // column draws the highest level of its points, which keeps every peak.
     void scanTrace() {
         const auto& scan = model_.scan();
-        if (scan.empty()) return;
-        double lowest = scan.front().level;
+        const QRectF& plot = layout_.plot;
+        const int columns = std::max(1, static_cast<int>(std::ceil(plot.width())));
+        std::vector<std::optional<double>> peak(static_cast<size_t>(columns));
+        double lowest = model_.threshold().value_or(0);
         double highest = lowest;
-        for (const auto& point : scan) {
-            lowest = std::min(lowest, point.level);
-            highest = std::max(highest, point.level);
+        bool any = false;
+        for (const coordination::ScanPoint& point : scan) {
+            lowest = any ? std::min(lowest, point.levelDbm) : point.levelDbm;
+            highest = any ? std::max(highest, point.levelDbm) : point.levelDbm;
+            any = true;
+            if (point.frequency < span_.low || point.frequency > span_.high) continue;
+            const int column =
+                std::clamp(static_cast<int>(x(point.frequency) - plot.left()), 0, columns - 1);
+            std::optional<double>& level = peak[static_cast<size_t>(column)];
+            level = std::max(level.value_or(point.levelDbm), point.levelDbm);
         }
+        if (!any) return;
         if (model_.threshold()) {
             lowest = std::min(lowest, *model_.threshold());
             highest = std::max(highest, *model_.threshold());
         }
         if (highest - lowest < 1) highest = lowest + 1;
-        const QRectF& plot = layout_.plot;
         const double bottom = plot.bottom() - 2;
         const double height = plot.height() * kScanShare;
         const auto y = [&](double level) {
             return bottom - (level - lowest) / (highest - lowest) * height;
         };
         QPainterPath trace;
-        trace.moveTo(x(scan.front().frequency), y(scan.front().level));
-        for (const auto& point : scan) trace.lineTo(x(point.frequency), y(point.level));
+        for (int column = 0; column < columns; ++column) {
+            const std::optional<double>& level = peak[static_cast<size_t>(column)];
+            if (!level) continue;
+            const QPointF at(plot.left() + column + 0.5, y(*level));
+            if (trace.elementCount() == 0) {
+                trace.moveTo(at);
+            } else {
+                trace.lineTo(at);
+            }
+        }
         p_.setPen(QPen(spectrum_style::kScan, 1.2));
         p_.setBrush(Qt::NoBrush);
         p_.drawPath(trace);

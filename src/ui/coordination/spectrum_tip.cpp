@@ -55,8 +55,8 @@ QString spectrumTipText(const coordination::SpectrumHit& hit, const LocalTexts& 
         }
     }
     if (hit.scan) {
-        lines
-            << local(text::kTipScan).arg(decimalText(hit.scan->level, 1), mhz(hit.scan->frequency));
+        lines << local(text::kTipScan)
+                     .arg(decimalText(hit.scan->levelDbm, 1), mhz(hit.scan->frequency));
     }
     return lines.join('\n');
 }

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "coordination/tv_channels.h"
+
 namespace quorprog::coordination {
 namespace {
 
@@ -88,11 +90,35 @@ INSTANTIATE_TEST_SUITE_P(
                   khzList({600000, 610000}),
                   {only(khz(350), khz(100), khz(50), 0), {}, {{khz(598000), khz(600000)}}, {}},
                   {conflict(0, 600000, ConflictKind::Excluded, {598000, 600000}, 600000, 0)}},
+        // 596000 = 2·600000 − 604000 and back; the far one of each pair lies 8 MHz away.
+        CheckCase{"WindowOf12MhzKeepsOutTransmitters8MhzAway",
+                  khzList({600000, 604000, 596000}),
+                  {only(khz(350), khz(100), 0, 0), {}, {}, {}, khz(12000)},
+                  {}},
+        CheckCase{"WindowOf16MhzTakesTransmittersAtItsEdge",
+                  khzList({600000, 604000, 596000}),
+                  {only(khz(350), khz(100), 0, 0), {}, {}, {}, khz(16000)},
+                  {conflict(1, 604000, ConflictKind::Im3, {600000, 596000}, 604000, 0),
+                   conflict(2, 596000, ConflictKind::Im3, {600000, 604000}, 596000, 0)}},
+        CheckCase{"ScanPointsCloserThanTheScanGuard",
+                  khzList({600000, 601000}),
+                  {only(khz(350), 0, 0, 0), {}, {}, {}, 0, khzList({599900, 599950, 600080, 600500}),
+                   khz(100)},
+                  {conflict(0, 600000, ConflictKind::Scan, {599950}, 599950, 50),
+                   conflict(0, 600000, ConflictKind::Scan, {600080}, 600080, 80)}},
         CheckCase{"GuardsOfZeroTurnKindsOff",
                   khzList({600000, 606000, 594000, 600100}),
                   {only(0, 0, 0, 0), {}, {}, ReceiverImage{khz(10700), false}},
                   {}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CompatibilityCheck, AnExcludedTvChannelNamesItself) {
+    CoordinationRules rules;
+    rules.excluded.push_back(excludedTvChannel(*tvChannel(TvRegion::Eu, 21)));
+    Conflict expected = conflict(0, 474000, ConflictKind::Excluded, {470000, 478000}, 474000, 0);
+    expected.label = "TV channel 21 (eu)";
+    EXPECT_EQ(findConflicts(khzList({474000, 478350}), rules), std::vector<Conflict>{expected});
+}
 
 }  // namespace
 }  // namespace quorprog::coordination

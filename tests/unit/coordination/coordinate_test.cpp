@@ -59,6 +59,7 @@ CoordinationRequest randomRequest(std::mt19937& random) {
     CoordinationRequest request;
     request.grid = {from, from + (points - 1) * step, step};
     request.count = static_cast<size_t>(pick(1, 30));
+    request.budget = std::chrono::milliseconds(5);
     const auto guard = [&](int most) { return pick(0, 3) == 0 ? 0 : pick(1, most) * step / 2; };
     request.rules.guards = {guard(12), guard(8), guard(6), guard(4)};
     const auto inBand = [&] { return from + pick(-10, points + 10) * step + pick(0, 3) * 1000; };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace quorprog::coordination {
 namespace {
 
@@ -39,6 +41,21 @@ TEST(DefaultSearchGrid, StaysAroundTheChannelsWithinTheGroupsGrid) {
         EXPECT_EQ(grid.to, row.expected.to) << row.name;
         EXPECT_EQ(grid.step, row.expected.step) << row.name;
     }
+}
+
+// A step that is no whole number of hertz (12 800 kHz / 1023): the points within stay exactly
+// the grid's own.
+TEST(DefaultSearchGrid, KeepsTheGridsOwnPointsOnAFractionalStep) {
+    const ChannelGrid band{470000 * kKhz * 1023, 790000 * kKhz * 1023, 12800 * kKhz, 1023};
+    const ChannelGrid within = gridWithin(band, 600000 * kKhz, 601000 * kKhz);
+    ASSERT_GT(within.pointCount(), 0u);
+    const size_t first = band.firstPointFrom(600000 * kKhz);
+    for (size_t i = 0; i < within.pointCount(); ++i)
+        EXPECT_EQ(within.point(i), band.point(first + i));
+    EXPECT_GE(within.point(0), 600000 * kKhz);
+    EXPECT_LE(within.point(within.pointCount() - 1), 601000 * kKhz);
+    EXPECT_GT(band.point(first + within.pointCount()), 601000 * kKhz);
+    EXPECT_EQ(gridWithin(band, 800000 * kKhz, 900000 * kKhz).pointCount(), 0u);
 }
 
 }  // namespace
