@@ -7,6 +7,7 @@ quorprog_test(NAME commands_test
         ${CMAKE_CURRENT_LIST_DIR}/qt_application.cpp
         ${CMAKE_CURRENT_LIST_DIR}/commands_test_support.cpp
         ${CMAKE_CURRENT_LIST_DIR}/channel_step_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/coordination_dialogs_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/coordination_menu_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/frequency_text_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/grid_editing_test.cpp

@@ -23,6 +23,7 @@ constexpr double kLegendRowHeight = 18;
 constexpr int kLegendRows = 2;
 constexpr double kDensityHeight = 14;
 constexpr double kAxisHeight = 22;
+constexpr double kUnitWidth = 34;
 constexpr double kMarkShare = 0.12;  // IM3 marks rise at most this part of the plot
 constexpr double kScanShare = 0.55;  // the scan trace keeps to the lower part of the plot
 constexpr int kDensityBinWidth = 3;  // pixels per bin of the strip
@@ -194,8 +195,12 @@ class SpectrumPainting {
             }
         }
         // Channel numbers where there is room for them, left to right.
+        std::vector<coordination::SpectrumLine> byFrequency = model_.lines();
+        std::stable_sort(byFrequency.begin(), byFrequency.end(),
+                         [](const auto& a, const auto& b) { return a.frequency < b.frequency; });
         p_.setPen(spectrum_style::kText);
-        for (const coordination::SpectrumLine& line : model_.lines()) {
+        for (const coordination::SpectrumLine& line : byFrequency) {
+            if (line.frequency < span_.low || line.frequency > span_.high) continue;
             const QString label = QString::asprintf("%02zX", line.channel);
             const double width = metrics.horizontalAdvance(label);
             const double left = x(line.frequency) - width / 2;
@@ -233,14 +238,14 @@ class SpectrumPainting {
             const double at = x(f);
             p_.drawLine(QPointF(at, layout_.axis.top()), QPointF(at, layout_.axis.top() + 4));
             const QString label = mhzLabel(f, step);
-            p_.drawText(QPointF(at - metrics.horizontalAdvance(label) / 2,
-                                layout_.axis.top() + 4 + metrics.ascent()),
-                        label);
+            // Kept inside the axis, so the outermost labels are not cut.
+            const double width = metrics.horizontalAdvance(label);
+            const double left = std::clamp(at - width / 2, layout_.axis.left(),
+                                           layout_.axis.right() - width);
+            p_.drawText(QPointF(left, layout_.axis.top() + 4 + metrics.ascent()), label);
         }
-        const QString unit = QStringLiteral("MHz");
-        p_.drawText(QPointF(layout_.axis.right() - metrics.horizontalAdvance(unit),
-                            layout_.axis.bottom() - 1),
-                    unit);
+        p_.drawText(QPointF(layout_.plot.right() + 6, layout_.axis.top() + 4 + metrics.ascent()),
+                    QStringLiteral("MHz"));
     }
 
     void legend() {
@@ -300,10 +305,12 @@ class SpectrumPainting {
 SpectrumLayout::SpectrumLayout(const QRectF& area) {
     const QRectF inner = area.adjusted(8, 4, -8, -4);
     legend = QRectF(inner.left(), inner.top(), inner.width(), kLegendRowHeight * kLegendRows);
-    axis = QRectF(inner.left(), inner.bottom() - kAxisHeight, inner.width(), kAxisHeight);
-    density = QRectF(inner.left(), axis.top() - kDensityHeight - 2, inner.width(), kDensityHeight);
+    // Room on the right for the unit beside the axis.
+    const double width = std::max(1.0, inner.width() - kUnitWidth);
+    axis = QRectF(inner.left(), inner.bottom() - kAxisHeight, width, kAxisHeight);
+    density = QRectF(inner.left(), axis.top() - kDensityHeight - 2, width, kDensityHeight);
     plot = QRectF(QPointF(inner.left(), legend.bottom() + 4),
-                  QPointF(inner.right(), density.top() - 4));
+                  QPointF(axis.right(), density.top() - 4));
 }
 
 double spectrumX(const QRectF& plot, const SpectrumSpan& span, Hertz frequency) {
