@@ -1,6 +1,9 @@
+#include <cstdint>
+#include <cstdio>
 #include <iostream>
 
 #include "commands.h"
+#include "conflict_text.h"
 #include "coordination/compatibility_check.h"
 #include "coordination_options.h"
 #include "json_writer.h"
@@ -13,52 +16,74 @@ using namespace coordination;
 
 namespace {
 
-struct GroupCheck {
-    size_t group = 0;
-    std::vector<Conflict> conflicts;
-};
+// A device holds no larger group; a file that claims one is refused before its products, which
+// grow with the cube of the channels, are counted.
+constexpr size_t kMaxGroupChannels = 1024;
+// Text output lists this many conflicts of a channel unless --all; the rest are counted.
+constexpr size_t kConflictsListedPerChannel = 10;
 
-std::string khzList(const std::vector<Hertz>& frequencies) {
-    std::string text;
-    for (const Hertz f : frequencies) text += (text.empty() ? "" : ", ") + khzText(f);
-    return text;
+std::string channelName(size_t channel) {
+    char name[24];
+    std::snprintf(name, sizeof name, "%02zX", channel);
+    return name;
 }
 
 std::string conflictLine(const Conflict& conflict) {
-    char channel[16];
-    std::snprintf(channel, sizeof channel, "%02zX", conflict.channel);
-    std::string line = "  channel " + std::string(channel) + " at " + khzText(conflict.frequency) +
-                       " kHz: " + std::string(conflictKindName(conflict.kind));
-    switch (conflict.kind) {
-        case ConflictKind::Excluded:
-            return line + " range " + khzText(conflict.sources[0]) + "-" +
-                   khzText(conflict.sources[1]) + " kHz" +
-                   (conflict.label.empty() ? "" : " (" + conflict.label + ")") + "\n";
-        case ConflictKind::Scan:
-            return line + " occupied at " + khzText(conflict.product) + " kHz, " +
-                   khzText(conflict.distance) + " kHz away\n";
-        case ConflictKind::Spacing:
-            return line + " from " + khzList(conflict.sources) + " kHz, " +
-                   khzText(conflict.distance) + " kHz away\n";
-        case ConflictKind::Image:
-            return line + " at " + khzText(conflict.product) + " kHz, " +
-                   khzText(conflict.distance) + " kHz from " + khzList(conflict.sources) + " kHz\n";
-        default:
-            return line + " of " + khzList(conflict.sources) + " kHz at " +
-                   khzText(conflict.product) + " kHz, " + khzText(conflict.distance) +
-                   " kHz away\n";
-    }
+    return "  channel " + channelName(conflict.channel) + " at " + khzText(conflict.frequency) +
+           " kHz: " + conflictText(conflict) + "\n";
+}
+
+// The conflicts of a group as they are reported: every one for JSON and --all, otherwise the
+// first few of each channel and how many more it has, so that a dense group cannot take the
+// memory.
+struct GroupCheck {
+    size_t group = 0;
+    size_t total = 0;
+    std::vector<Conflict> conflicts;              // those reported
+    std::vector<std::pair<size_t, size_t>> more;  // channel, conflicts left out of the text
+
+    bool compatible() const { return total == 0; }
+};
+
+GroupCheck checkGroup(size_t group, const std::vector<Hertz>& channels,
+                      const CoordinationRules& rules, bool everyConflict) {
+    GroupCheck check{group, 0, {}, {}};
+    size_t channel = SIZE_MAX;  // conflicts come channel by channel
+    size_t ofChannel = 0;
+    visitConflicts(channels, rules, [&](Conflict&& conflict) {
+        ++check.total;
+        if (conflict.channel != channel) channel = conflict.channel, ofChannel = 0;
+        if (everyConflict || ++ofChannel <= kConflictsListedPerChannel) {
+            check.conflicts.push_back(std::move(conflict));
+        } else if (!check.more.empty() && check.more.back().first == channel) {
+            ++check.more.back().second;
+        } else {
+            check.more.emplace_back(channel, 1);
+        }
+    });
+    return check;
 }
 
 std::string checkText(const std::vector<GroupCheck>& checks) {
     std::string out;
     for (const GroupCheck& check : checks) {
-        const size_t count = check.conflicts.size();
+        const size_t count = check.total;
         out += "Group " + std::to_string(check.group) + ": " +
                (count == 0 ? std::string("compatible")
                            : std::to_string(count) + (count == 1 ? " conflict" : " conflicts")) +
                "\n";
-        for (const Conflict& conflict : check.conflicts) out += conflictLine(conflict);
+        auto more = check.more.begin();
+        for (size_t i = 0; i < check.conflicts.size(); ++i) {
+            const Conflict& conflict = check.conflicts[i];
+            out += conflictLine(conflict);
+            const bool lastOfChannel = i + 1 == check.conflicts.size() ||
+                                       check.conflicts[i + 1].channel != conflict.channel;
+            if (lastOfChannel && more != check.more.end() && more->first == conflict.channel) {
+                out += "  channel " + channelName(conflict.channel) + ": " +
+                       std::to_string(more->second) + " more (--all lists every conflict)\n";
+                ++more;
+            }
+        }
     }
     return out;
 }
@@ -69,7 +94,7 @@ std::string checkJson(const std::vector<GroupCheck>& checks) {
     for (const GroupCheck& check : checks) {
         json.beginObject()
             .value("group", check.group)
-            .value("compatible", check.conflicts.empty())
+            .value("compatible", check.compatible())
             .beginArray("conflicts");
         for (const Conflict& conflict : check.conflicts) {
             json.beginObject()
@@ -92,10 +117,15 @@ std::string checkJson(const std::vector<GroupCheck>& checks) {
 
 int runCheck(CliEnvironment& environment, CommandArguments& arguments) {
     const int onlyGroup = groupOption(arguments, -1);
-    const CoordinationRules rules = coordinationRules(arguments);
+    CoordinationOptions options = coordinationOptions(arguments);
     const bool json = environment.options().json;
+    const bool everyConflict = arguments.flag("--all") || json;
     const std::string path = arguments.operand("SOURCE");
     arguments.finish();
+    if (const int status = readScanFiles(options); status != kSuccess) return status;
+    CoordinationRules& rules = options.rules;
+    for (ExcludedRange& outside : outsideTvChannels(options.onlyTv))
+        rules.excluded.push_back(std::move(outside));
 
     PlanSource source;
     if (const int status = readPlanSource(environment, path, source); status != kSuccess)
@@ -110,13 +140,19 @@ int runCheck(CliEnvironment& environment, CommandArguments& arguments) {
     bool compatible = true;
     for (size_t p = 0; p < groups; ++p) {
         if (onlyGroup >= 0 && p != static_cast<size_t>(onlyGroup)) continue;
+        if (source.plan.groups[p].frequencies.size() > kMaxGroupChannels) {
+            return fail(path + ": group " + std::to_string(p) + " has " +
+                        std::to_string(source.plan.groups[p].frequencies.size()) +
+                        " channels, more than a device holds (" +
+                        std::to_string(kMaxGroupChannels) + ")");
+        }
         std::vector<Hertz> channels;
         for (const float f : source.plan.groups[p].frequencies)
             channels.push_back(channelHertz(f));
         CoordinationRules groupRules = rules;
         groupRules.image = source.images[p];
-        checks.push_back({p, findConflicts(channels, groupRules)});
-        compatible = compatible && checks.back().conflicts.empty();
+        checks.push_back(checkGroup(p, channels, groupRules, everyConflict));
+        compatible = compatible && checks.back().compatible();
     }
     std::cout << (json ? checkJson(checks) : checkText(checks));
     return compatible ? kSuccess : kDifferencesFound;

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "commands.h"
+#include "conflict_text.h"
 #include "coordination/group_coordination.h"
 #include "coordination_options.h"
 #include "group_step.h"
@@ -24,11 +25,24 @@ Hertz requiredKhz(CommandArguments& arguments, const std::string& name) {
     return khzOption(arguments, name, 0);
 }
 
-// coordinate --from --to --step --count: frequencies on a grid of the technician's choosing.
+// The bands of --only-tv, for the search alone: a channel outside them is no conflict of the
+// kept channels, only no place for a new one.
+std::vector<ExcludedRange> searchBands(const std::vector<TvChannel>& channels) {
+    std::vector<ExcludedRange> bands;
+    for (const TvChannel& channel : channels) bands.push_back(excludedTvChannel(channel));
+    return bands;
+}
+
+// coordinate --from --to --step --count: frequencies on a grid of the technician's choosing;
+// --only-tv stands for --from and --to when they are absent.
 int coordinateGrid(CliEnvironment& environment, CommandArguments& arguments) {
+    CoordinationOptions options = coordinationOptions(arguments);
     CoordinationRequest request;
-    request.grid.from = requiredKhz(arguments, "--from");
-    request.grid.to = requiredKhz(arguments, "--to");
+    const bool tvBand = !options.onlyTv.empty();
+    request.grid.from = tvBand ? khzOption(arguments, "--from", options.onlyTv.front().low)
+                               : requiredKhz(arguments, "--from");
+    request.grid.to = tvBand ? khzOption(arguments, "--to", options.onlyTv.back().high)
+                             : requiredKhz(arguments, "--to");
     request.grid.step = requiredKhz(arguments, "--step");
     request.count = static_cast<size_t>(arguments.positiveOption("--count", 0));
     for (const std::string& text : arguments.options("--keep")) {
@@ -36,7 +50,6 @@ int coordinateGrid(CliEnvironment& environment, CommandArguments& arguments) {
         if (!kept || *kept <= 0) throw UsageError("--keep wants a frequency in kHz, not " + text);
         request.keep.push_back(*kept);
     }
-    request.rules = coordinationRules(arguments);
     const bool json = environment.options().json;
     arguments.finish();
     if (request.count == 0) throw UsageError("coordinate: --count N missing");
@@ -49,13 +62,13 @@ int coordinateGrid(CliEnvironment& environment, CommandArguments& arguments) {
     }
     if (request.keep.size() > request.count)
         throw UsageError("coordinate: more --keep frequencies than --count");
+    if (const int status = readScanFiles(options); status != kSuccess) return status;
+    request.rules = std::move(options.rules);
+    request.onlyIn = searchBands(options.onlyTv);
 
     const CoordinationResult result = coordinate(request);
-    for (const Conflict& conflict : result.keptConflicts) {
-        note("kept " + khzText(conflict.frequency) +
-             " kHz: " + std::string(conflictKindName(conflict.kind)) + " at " +
-             khzText(conflict.product) + " kHz, " + khzText(conflict.distance) + " kHz away");
-    }
+    for (const Conflict& conflict : result.keptConflicts)
+        note("kept " + khzText(conflict.frequency) + " kHz: " + conflictText(conflict));
     if (json) {
         JsonWriter writer;
         writer.beginObject().beginArray("frequencies");
@@ -78,12 +91,13 @@ int coordinatePlan(CliEnvironment& environment, CommandArguments& arguments) {
     const int group = groupOption(arguments, -1);
     const std::string output = arguments.option("-o");
     const Hertz givenStep = khzOption(arguments, "--step", 0);
-    const CoordinationRules rules = coordinationRules(arguments);
+    CoordinationOptions options = coordinationOptions(arguments);
     const bool json = environment.options().json;
     const std::string path = arguments.operand("FILE.qvm");
     arguments.finish();
     if (group < 0) throw UsageError("coordinate: --group G missing");
     if (output.empty()) throw UsageError("coordinate: -o OUT.qvm missing");
+    if (const int status = readScanFiles(options); status != kSuccess) return status;
 
     ChannelFile plan;
     if (const int status = readChannelFile(environment, path, plan); status != kSuccess)
@@ -93,18 +107,21 @@ int coordinatePlan(CliEnvironment& environment, CommandArguments& arguments) {
                     std::to_string(plan.groups.size()) + ")");
     }
     ChannelFileGroup& target = plan.groups[static_cast<size_t>(group)];
-    const Hertz step = channelFileStep(environment, plan, static_cast<uint32_t>(group), givenStep);
-    const ChannelGrid grid =
-        groupGrid(Hertz{target.minFreq} * kHertzPerKhz, Hertz{target.maxFreq} * kHertzPerKhz, step);
+    const GroupStep step =
+        channelFileStep(environment, plan, static_cast<uint32_t>(group), givenStep);
+    const ChannelGrid grid = groupGrid(Hertz{target.minFreq} * kHertzPerKhz,
+                                       Hertz{target.maxFreq} * kHertzPerKhz, step.hertz,
+                                       step.divisor);
     if (grid.pointCount() == 0) {
         return fail(path + ": group " + std::to_string(group) + " has no channel grid in its range " +
                     std::to_string(target.minFreq) + "-" + std::to_string(target.maxFreq) +
-                    " kHz on a " + khzText(step) + " kHz step");
+                    " kHz on its channel step");
     }
     std::vector<Hertz> channels;
     for (const float f : target.frequencies) channels.push_back(channelHertz(f));
 
-    const GroupCoordination result = makeGroupCompatible(channels, grid, rules);
+    const GroupCoordination result =
+        makeGroupCompatible(channels, grid, options.rules, searchBands(options.onlyTv));
     if (!result.complete()) {
         note(shortfall(result.found, result.requested) + "; " + output + " not written");
         return kDifferencesFound;
@@ -121,7 +138,7 @@ int coordinatePlan(CliEnvironment& environment, CommandArguments& arguments) {
             .value("from", khzOf(channels[c]))
             .value("to", khzOf(result.frequencies[c]))
             .endObject();
-        target.frequencies[c] = static_cast<float>(khzOf(result.frequencies[c]));
+        target.frequencies[c] = channelFileFrequency(grid, grid.nearestPoint(result.frequencies[c]));
     }
     writer.endArray().value("requested", result.requested).value("found", result.found);
     if (json) std::cout << writer.endObject().text() << "\n";
@@ -131,7 +148,8 @@ int coordinatePlan(CliEnvironment& environment, CommandArguments& arguments) {
 }  // namespace
 
 int runCoordinate(CliEnvironment& environment, CommandArguments& arguments) {
-    return arguments.has("--from") ? coordinateGrid(environment, arguments)
+    return arguments.has("--from") || arguments.has("--count")
+               ? coordinateGrid(environment, arguments)
                                    : coordinatePlan(environment, arguments);
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "command_line.h"
 #include "coordination/coordination_rules.h"
+#include "coordination/tv_channels.h"
 
 namespace quorprog::cli {
 
@@ -14,8 +16,28 @@ coordination::Hertz khzOption(CommandArguments& arguments, const std::string& na
 // --group N (from 0); `fallback` when absent.
 int groupOption(CommandArguments& arguments, int fallback);
 
-// The options every coordination command shares: --spacing, --im3, --im3x3, --im5 (kHz, 0 turns
-// a kind off), --with F (repeatable) and --exclude LOW-HIGH (repeatable).
-coordination::CoordinationRules coordinationRules(CommandArguments& arguments);
+// What the coordination commands share, as the command line gives it.
+struct CoordinationOptions {
+    // --profile NAME (standard, robust, dense) sets the guards and the window; --spacing, --im3,
+    // --im3x3, --im5 (kHz, 0 turns a kind off) and --window MHZ override it. --with F and
+    // --exclude LOW-HIGH (repeatable), --exclude-tv REGION:LIST (repeatable) as excluded ranges,
+    // --scan-guard KHZ.
+    coordination::CoordinationRules rules;
+    std::vector<std::string> scanFiles;  // --scan FILE, repeatable
+    double thresholdDbm = 0;             // --threshold DBM
+    std::vector<coordination::TvChannel> onlyTv;  // --only-tv REGION:LIST
+};
+
+// Throws UsageError when an option's value is wrong. The scans are not read yet.
+CoordinationOptions coordinationOptions(CommandArguments& arguments);
+
+// Reads the --scan files into rules.occupied: kSuccess, or kFailed with the file and the line it
+// refuses on standard error.
+int readScanFiles(CoordinationOptions& options);
+
+// The bands the listed TV channels leave out, as excluded ranges: a channel outside every one of
+// them is reported as in an excluded range, labelled as outside them.
+std::vector<coordination::ExcludedRange> outsideTvChannels(
+    const std::vector<coordination::TvChannel>& channels);
 
 }  // namespace quorprog::cli

@@ -91,7 +91,7 @@ Commands:
       "permission denied", "busy", "missing" or "error"; vendorId and productId are 4-digit
       hexadecimal texts, or null for a port that is not a USB adapter.
 
-  check SOURCE [--group N] [guards] [--with F]... [--exclude LOW-HIGH]... [--json]
+  check SOURCE [--group N] [guards] [--with F]... [--exclude LOW-HIGH]... [--all] [--json]
       Checks each group of a plan (or group N) for intermodulation and spacing conflicts and
       prints "Group N: compatible" or the conflicts, one line each: channel, kind, sources and
       distance. SOURCE is a channel file, a raw image or a plan CSV. A channel is disturbed by:
@@ -101,14 +101,36 @@ Commands:
         im5       3a - 2b of two others closer than --im5 (default 0: off)
         image     a transmitter near its image frequency (receiver groups of a raw image, which
                   holds the IF and the oscillator side)
-        excluded  a range given with --exclude LOW-HIGH (kHz, both ends included)
+        excluded  a range given with --exclude LOW-HIGH (kHz, both ends included) or a TV
+                  channel of --exclude-tv
+        scan      an occupied point of an RF scan closer than --scan-guard (default 100 kHz)
       The other channels of the group and every --with F (another transmitter on site) are the
-      transmitters. A guard of 0 turns a kind off. Exit status 3 when a conflict was found.
+      transmitters. A guard of 0 turns a kind off. Text output lists the first 10 conflicts of
+      a channel and counts the rest; --all (and --json) lists them all. A group of more than
+      1024 channels is refused. Exit status 3 when a conflict was found.
+      Options of check and coordinate besides the guards:
+        --profile NAME     standard (spacing 400, im3 200, im3x3 150, window 100 MHz), robust
+                           (600, 200, 150, im5 150, window 200 MHz) or dense (350, 175, im3x3
+                           off, window 100 MHz); a guard option or --window overrides it
+        --window MHZ       the receivers' front-end filter: a transmitter farther than MHZ/2
+                           from a channel does not disturb it (default off)
+        --scan FILE        an RF scan, repeatable: lines of frequency (Hz, kHz or MHz, told by
+                           the magnitude) and level in dBm, separated by a comma, semicolon,
+                           tab or blanks; # comments and a header line allowed
+        --threshold DBM    a scan point at or above this level is occupied (default -90)
+        --scan-guard KHZ   how close to an occupied point a channel may come (default 100)
+        --exclude-tv REGION:LIST   TV channels as excluded ranges, repeatable; REGION eu (8 MHz,
+                           21-69 from 470 MHz) or us (6 MHz, 14-51 from 470 MHz), LIST like
+                           21,23,30-35
+        --only-tv REGION:LIST      coordinate searches only inside these TV channels (and
+                           without --from/--to, their span); check flags channels outside them
 
   coordinate --from KHZ --to KHZ --step KHZ --count N [--keep F]... [guards] [--with F]...
              [--exclude LOW-HIGH]... [--json]
-      Prints up to N mutually compatible frequencies on the grid, the kept ones included.
-      Exit status 3 with "only M of N compatible channels found" when fewer fit.
+      Prints up to N mutually compatible frequencies on the grid, the kept ones included: the
+      largest set a search of under a second finds (at least first-fit's; the largest there is
+      in a TV channel's width). Exit status 3 with "only M of N compatible channels found" when
+      fewer fit.
   coordinate FILE.qvm --group G -o OUT.qvm [--step KHZ] [guards] [--with F]...
              [--exclude LOW-HIGH]...
       Keeps the channels of group G that can stay (on the group's step, in channel order while
@@ -119,13 +141,14 @@ Commands:
       every channel fits, nothing is written and the exit status is 3.
 
   spectrum SOURCE -o FILE.svg|FILE.png|FILE.pdf [--group G] [--size WxH] [--language en|it]
-           [guards] [--with F]... [--exclude LOW-HIGH]...
+           [guards] [the options of check and coordinate above]
       Draws the spectrum of group G (default 0) of SOURCE (as for check) into a picture, its
       format by the extension: each channel a vertical line, red when check finds a conflict
       for it, other transmitters (--with) in green, IM3 products as marks at the foot, the
       density of three-transmitter products as a strip, guard bands, excluded ranges and TV
-      channels shaded, an RF scan as a line with its threshold, and a legend; frequencies in
-      MHz. --size is in pixels (points in a PDF), default 1200x480. Needs no display.
+      channels (--exclude-tv, --only-tv) shaded, the --scan trace with its --threshold, and a
+      legend; frequencies in MHz. --size is in pixels (points in a PDF), default 1200x480.
+      Needs no display.
 
   export-csv SOURCE -o FILE.csv
       Writes a plan as "group,channel,frequency_khz,subtone" lines after that header line, one

@@ -37,6 +37,17 @@ std::string refusal(const PlanCsvLine& line, const ChannelFile& plan, Hertz step
     return {};
 }
 
+// The group's step in whole hertz: a frequency of the CSV is whole hertz and must be a multiple.
+Hertz wholeHertzStep(const CliEnvironment& environment, const ChannelFile& plan, uint32_t group,
+                     Hertz given) {
+    const GroupStep step = channelFileStep(environment, plan, group, given);
+    if (step.hertz % step.divisor != 0) {
+        throw UsageError("the channel step of group " + std::to_string(group) +
+                         " is no whole number of hertz: give it with --step KHZ");
+    }
+    return step.hertz / step.divisor;
+}
+
 }  // namespace
 
 int runImportCsv(CliEnvironment& environment, CommandArguments& arguments) {
@@ -69,7 +80,7 @@ int runImportCsv(CliEnvironment& environment, CommandArguments& arguments) {
             if (known == steps.end()) {
                 known = steps
                             .emplace(line.group,
-                                     channelFileStep(environment, plan, line.group, givenStep))
+                                     wholeHertzStep(environment, plan, line.group, givenStep))
                             .first;
             }
             step = known->second;

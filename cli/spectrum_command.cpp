@@ -39,11 +39,24 @@ QSize pictureSize(const std::string& text) {
     return {width, height};
 }
 
+// Every point of the --scan files, for the trace; the options have checked that they read.
+std::vector<ScanPoint> scanPoints(const CoordinationOptions& options) {
+    std::vector<ScanPoint> points;
+    for (const std::string& path : options.scanFiles) {
+        const auto bytes = readFileBytes(path, kMaxScanBytes);
+        if (!bytes) continue;
+        const RfScan scan =
+            readRfScan({reinterpret_cast<const char*>(bytes->data()), bytes->size()});
+        points.insert(points.end(), scan.points.begin(), scan.points.end());
+    }
+    return points;
+}
+
 }  // namespace
 
 int runSpectrum(CliEnvironment& environment, CommandArguments& arguments) {
     const size_t group = static_cast<size_t>(groupOption(arguments, 0));
-    const CoordinationRules rules = coordinationRules(arguments);
+    CoordinationOptions options = coordinationOptions(arguments);
     const std::string output = arguments.option("-o");
     const QSize size = pictureSize(arguments.option("--size"));
     const std::optional<int> language = languageOption(arguments.option("--language"));
@@ -52,6 +65,11 @@ int runSpectrum(CliEnvironment& environment, CommandArguments& arguments) {
     const std::optional<SpectrumFormat> format = spectrumFormatOf(output);
     if (!format) throw UsageError("spectrum needs -o FILE.svg, FILE.png or FILE.pdf");
     if (language) environment.setLanguage(*language);
+    if (const int status = readScanFiles(options); status != kSuccess) return status;
+    // The same rules as check: channels outside the --only-tv channels are in an excluded range.
+    CoordinationRules& rules = options.rules;
+    for (ExcludedRange& outside : outsideTvChannels(options.onlyTv))
+        rules.excluded.push_back(std::move(outside));
 
     PlanSource source;
     if (const int status = readPlanSource(environment, path, source); status != kSuccess)
@@ -60,18 +78,24 @@ int runSpectrum(CliEnvironment& environment, CommandArguments& arguments) {
         return fail(path + " has no group " + std::to_string(group) + " (it has " +
                     std::to_string(source.plan.groups.size()) + ")");
     }
+    const std::vector<float>& frequencies = source.plan.groups[group].frequencies;
+    if (frequencies.size() > SpectrumModel::kMaxChannels) {
+        return fail(path + ": group " + std::to_string(group) + " has " +
+                    std::to_string(frequencies.size()) + " channels, more than a device holds (" +
+                    std::to_string(SpectrumModel::kMaxChannels) + ")");
+    }
     std::vector<Hertz> channels;
-    for (const float f : source.plan.groups[group].frequencies) channels.push_back(channelHertz(f));
-    if (channels.size() + rules.onSite.size() > SpectrumModel::kMaxSources) {
+    for (const float f : frequencies) channels.push_back(channelHertz(f));
+    rules.image = source.images[group];
+    const std::vector<Conflict> conflicts = conflictsToShow(channels, rules);
+    std::optional<double> threshold;
+    if (!options.scanFiles.empty()) threshold = options.thresholdDbm;
+    const std::optional<SpectrumModel> model = SpectrumModel::build(
+        {channels, rules, conflicts, options.onlyTv, scanPoints(options), threshold});
+    if (!model) {
         return fail("a spectrum shows at most " + std::to_string(SpectrumModel::kMaxSources) +
                     " transmitters");
     }
-    CoordinationRules groupRules = rules;
-    groupRules.image = source.images[group];
-    const std::vector<Conflict> conflicts = findConflicts(channels, groupRules);
-    const std::optional<SpectrumModel> model =
-        SpectrumModel::build({channels, groupRules, conflicts, {}, {}, std::nullopt});
-    if (!model) return fail("too many transmitters for a spectrum");
 
     const QByteArray bytes = spectrumFileBytes(*model, environment.texts(), *format, size);
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.constData());

@@ -74,12 +74,13 @@ void CoordinationMenu::makeGroupCompatible() {
     std::optional<CoordinatedGroup> group = groupOnDisplay();
     if (!group) return;
     const int g = group->group;
+    const coordination::ChannelGrid grid = group->grid;
     MakeCompatibleDialog dialog(std::move(*group), texts_, &window_);
     if (dialog.exec() != QDialog::Accepted) return;
     remember(dialog.choices());
     for (const size_t c : dialog.proposal().replaced) {
-        session_.table().Frequency[static_cast<size_t>(g)][c] =
-            static_cast<float>(coordination::khzOf(dialog.proposal().frequencies[c]));
+        session_.table().Frequency[static_cast<size_t>(g)][c] = groupGridFrequency(
+            session_.table(), static_cast<uint32_t>(g), grid, dialog.proposal().frequencies[c]);
         grid_.frequencyCommit(static_cast<int>(c));
     }
 }

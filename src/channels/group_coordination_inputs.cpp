@@ -1,7 +1,5 @@
 #include "channels/group_coordination_inputs.h"
 
-#include <cmath>
-
 #include "channels/pll.h"
 #include "coordination/group_coordination.h"
 
@@ -18,12 +16,23 @@ std::vector<Hertz> groupChannels(const ChannelTable& table, uint32_t p) {
 }
 
 coordination::ChannelGrid groupChannelGrid(const ChannelTable& table, uint32_t p) {
-    if (table.FrequencyCount[p] == 0) return {};
-    const double stepHertz = static_cast<double>(channelStep(table, p, 0)) * kHertzPerKhz;
-    const Hertz step = std::llround(stepHertz);
-    if (step <= 0 || std::fabs(stepHertz - static_cast<double>(step)) > 1e-6) return {};
+    if (table.FrequencyCount[p] == 0 || table.R[p].empty()) return {};
+    // XTAL × Multiplier ÷ R kHz exactly: XTAL × Multiplier × 1000 in 1/R hertz. Each factor is a
+    // 32-bit number, so the product cannot leave 64 bits.
+    const Hertz r = table.R[p][0];
+    const Hertz xtal = table.XTAL[p];
+    const Hertz multiplier = table.Multiplier[p];
+    if (r <= 0 || xtal <= 0 || multiplier <= 0) return {};
     return coordination::groupGrid(Hertz{table.MinFreq[p]} * kHertzPerKhz,
-                                   Hertz{table.MaxFreq[p]} * kHertzPerKhz, step);
+                                   Hertz{table.MaxFreq[p]} * kHertzPerKhz,
+                                   xtal * multiplier * kHertzPerKhz, r);
+}
+
+float groupGridFrequency(const ChannelTable& table, uint32_t p,
+                         const coordination::ChannelGrid& grid, Hertz frequency) {
+    // The grid starts on a multiple of the step, so `from / step` is the first point's multiple.
+    const Hertz multiple = grid.from / grid.step + static_cast<Hertz>(grid.nearestPoint(frequency));
+    return gridPoint(static_cast<double>(multiple), channelStep(table, p, 0));
 }
 
 std::optional<coordination::ReceiverImage> groupReceiverImage(const ChannelTable& table,

@@ -131,7 +131,10 @@ CoordinationResult coordinate(const CoordinationRequest& request) {
     candidates.push_back(plain.run(request.count));
     std::mt19937_64 skipper(kSeed);
     size_t work = plain.work();
-    for (int pass = 0; pass < kMaxSkippingPasses && work < kWorkBudget; ++pass) {
+    const SearchClock::time_point passesEnd = started + request.budget / 4;
+    for (int pass = 0; pass < kMaxSkippingPasses && work < kWorkBudget &&
+                       SearchClock::now() < passesEnd;
+         ++pass) {
         EdgeGreedyPass skipping(start, &skipper);
         candidates.push_back(skipping.run(request.count));
         work += skipping.work() - start.work();

@@ -18,8 +18,24 @@ ChannelGrid groupGrid(Hertz minFrequency, Hertz maxFrequency, Hertz step, Hertz 
     return {static_cast<Hertz>(firstMultiple), static_cast<Hertz>(high), step, divisor};
 }
 
+namespace {
+
+// A 32-bit float holds 24 bits: kHz are stored to about one part in 2^24 of the frequency, and
+// a point of a fractional step reaches the plan through two such roundings.
+constexpr int kStoredPrecisionBits = 22;
+
+bool onGridPoint(const GridMarks& marks, const ChannelGrid& grid, Hertz frequency, size_t point) {
+    if (point >= marks.size()) return false;
+    const Hertz distance = frequency > grid.point(point) ? frequency - grid.point(point)
+                                                          : grid.point(point) - frequency;
+    return grid.divisor == 1 ? distance == 0 : distance <= (frequency >> kStoredPrecisionBits) + 1;
+}
+
+}  // namespace
+
 GroupCoordination makeGroupCompatible(std::span<const Hertz> channels, const ChannelGrid& grid,
-                                      const CoordinationRules& rules) {
+                                      const CoordinationRules& rules,
+                                      const std::vector<ExcludedRange>& onlyIn) {
     GroupCoordination result;
     result.frequencies.assign(channels.begin(), channels.end());
 
@@ -28,11 +44,12 @@ GroupCoordination makeGroupCompatible(std::span<const Hertz> channels, const Cha
     CoordinationRequest request;
     request.grid = grid;
     request.rules = rules;
+    request.onlyIn = onlyIn;
     for (size_t c = 0; c < channels.size(); ++c) {
         if (channels[c] <= 0) continue;
         ++request.count;
-        const size_t point = staying.grid().indexOf(channels[c]);
-        if (point < staying.grid().size() && !staying.grid().marked(point)) {
+        const size_t point = grid.nearestPoint(channels[c]);
+        if (onGridPoint(staying.grid(), grid, channels[c], point) && !staying.grid().marked(point)) {
             staying.add(channels[c]);
         } else {
             result.replaced.push_back(c);

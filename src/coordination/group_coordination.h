@@ -15,7 +15,10 @@ namespace quorprog::coordination {
 ChannelGrid groupGrid(Hertz minFrequency, Hertz maxFrequency, Hertz step, Hertz divisor = 1);
 
 // A group made compatible. The channels that can stay keep their frequencies: those on the grid,
-// taken in channel order while they fit with the ones kept before them. Every other channel that
+// taken in channel order while they fit with the ones kept before them. On a grid whose step is
+// no whole number of hertz a channel is on the grid when it lies within the precision a plan
+// stores (a 32-bit float of kHz) of a point. New frequencies come only from inside `onlyIn`
+// when it is not empty. Every other channel that
 // has a frequency gets one the search found; empty channels stay empty.
 struct GroupCoordination {
     std::vector<Hertz> frequencies;  // per channel; meaningful only when complete()
@@ -27,6 +30,7 @@ struct GroupCoordination {
 };
 
 GroupCoordination makeGroupCompatible(std::span<const Hertz> channels, const ChannelGrid& grid,
-                                      const CoordinationRules& rules);
+                                      const CoordinationRules& rules,
+                                      const std::vector<ExcludedRange>& onlyIn = {});
 
 }  // namespace quorprog::coordination

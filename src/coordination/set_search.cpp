@@ -7,20 +7,22 @@ namespace quorprog::coordination {
 
 namespace {
 
-// The clock is read once per this many steps: reading it costs more than a step of a small grid.
-constexpr unsigned kStepsPerClockRead = 64;
+// Branch and bound reads the clock once per this many nodes: reading it costs more than a node
+// of a small grid. A step of local search costs far more, and reads it every time.
+constexpr unsigned kNodesPerClockRead = 64;
 
 class Deadline {
   public:
-    explicit Deadline(SearchClock::time_point at) : at_(at) {}
+    Deadline(SearchClock::time_point at, unsigned stepsPerRead) : at_(at), stride_(stepsPerRead) {}
     bool passed() {
         if (passed_) return true;
-        if (++steps_ % kStepsPerClockRead == 0) passed_ = SearchClock::now() >= at_;
+        if (++steps_ % stride_ == 0) passed_ = SearchClock::now() >= at_;
         return passed_;
     }
 
   private:
     SearchClock::time_point at_;
+    unsigned stride_;
     unsigned steps_ = 0;
     bool passed_ = false;
 };
@@ -40,7 +42,7 @@ class BranchAndBound {
     BranchAndBound(const SearchStart& start, std::vector<Hertz> best)
         : builder_(start.kept),
           count_(start.count),
-          deadline_(start.deadline),
+          deadline_(start.deadline, kNodesPerClockRead),
           best_(std::move(best)),
           spacing_(start.kept.rules().guards.spacing) {}
 
@@ -103,7 +105,7 @@ std::vector<Hertz> largerSetByLocalSearch(const SearchStart& start, std::vector<
     const size_t keptCount = start.kept.channels().size();
     const GridMarks& grid = builder.grid();
     std::mt19937_64 random(seed);
-    Deadline deadline(start.deadline);
+    Deadline deadline(start.deadline, 1);
     std::vector<size_t> free;
     while (best.size() < start.count && builder.channels().size() > keptCount &&
            !deadline.passed()) {

@@ -20,6 +20,20 @@ Hertz binEdge(Hertz low, Hertz high, size_t bins, size_t j) {
     return low + (high - low) * static_cast<Hertz>(j) / static_cast<Hertz>(bins);
 }
 
+// The TV channel an excluded range stands for: the same band with the name excludedTvChannel
+// gives it.
+std::optional<int> tvChannelNumberOf(const ExcludedRange& range) {
+    for (const TvRegion region : {TvRegion::Eu, TvRegion::Us}) {
+        for (int n = firstTvChannel(region); n <= lastTvChannel(region); ++n) {
+            const std::optional<TvChannel> tv = tvChannel(region, n);
+            if (tv && tv->low == range.low && tv->high == range.high &&
+                range.label == tvChannelLabel(*tv))
+                return n;
+        }
+    }
+    return std::nullopt;
+}
+
 // The sources' envelope with its margin; the other things shown when there is no source.
 std::pair<Hertz, Hertz> spanOf(const std::vector<Hertz>& sources,
                                const std::vector<ShadedRange>& shaded,
@@ -34,7 +48,10 @@ std::pair<Hertz, Hertz> spanOf(const std::vector<Hertz>& sources,
     };
     for (const Hertz s : sources) include(s, s);
     if (!any) {
-        for (const ShadedRange& range : shaded) include(range.low, range.high);
+        for (const ShadedRange& range : shaded) {
+            // An excluded range may reach to the end of the radio spectrum.
+            if (range.kind != ShadeKind::Excluded) include(range.low, range.high);
+        }
         for (const ScanPoint& point : scan) include(point.frequency, point.frequency);
     }
     const Hertz margin = std::max((high - low) / 20, SpectrumModel::kMinMargin);
@@ -42,6 +59,17 @@ std::pair<Hertz, Hertz> spanOf(const std::vector<Hertz>& sources,
 }
 
 }  // namespace
+
+std::vector<Conflict> conflictsToShow(std::span<const Hertz> channels,
+                                      const CoordinationRules& rules, size_t perChannel) {
+    std::vector<Conflict> shown;
+    std::vector<size_t> counts(channels.size(), 0);
+    visitConflicts(channels, rules, [&](Conflict&& conflict) {
+        if (conflict.channel < counts.size() && counts[conflict.channel]++ < perChannel)
+            shown.push_back(std::move(conflict));
+    });
+    return shown;
+}
 
 std::optional<SpectrumModel> SpectrumModel::build(const SpectrumInputs& inputs) {
     SpectrumModel model;
@@ -66,17 +94,12 @@ std::optional<SpectrumModel> SpectrumModel::build(const SpectrumInputs& inputs) 
                 {ShadeKind::Guard, line.frequency - spacing, line.frequency + spacing, 0});
     }
     for (const ExcludedRange& range : inputs.rules.excluded) {
-        // A TV channel excluded by number is shaded as that TV channel below.
-        const bool isTvChannel = std::any_of(
-            inputs.tvChannels.begin(), inputs.tvChannels.end(), [&](const SpectrumTvChannel& tv) {
-                return tv.excluded && tv.channel.low == range.low && tv.channel.high == range.high;
-            });
-        if (!isTvChannel) model.shaded_.push_back({ShadeKind::Excluded, range.low, range.high, 0});
+        const std::optional<int> tv = tvChannelNumberOf(range);
+        model.shaded_.push_back({tv ? ShadeKind::TvExcluded : ShadeKind::Excluded, range.low,
+                                 range.high, tv.value_or(0)});
     }
-    for (const SpectrumTvChannel& tv : inputs.tvChannels) {
-        model.shaded_.push_back({tv.excluded ? ShadeKind::TvExcluded : ShadeKind::TvSearched,
-                                 tv.channel.low, tv.channel.high, tv.channel.number});
-    }
+    for (const TvChannel& tv : inputs.searchedTv)
+        model.shaded_.push_back({ShadeKind::TvSearched, tv.low, tv.high, tv.number});
     model.scan_ = inputs.scan;
     std::stable_sort(model.scan_.begin(), model.scan_.end(),
                      [](const auto& a, const auto& b) { return a.frequency < b.frequency; });

@@ -13,21 +13,17 @@
 
 namespace quorprog::coordination {
 
-// A TV channel the picture shades: one the technician excludes, or one the search may use.
-struct SpectrumTvChannel {
-    TvChannel channel;
-    bool excluded = true;
-};
-
 // What a picture of a group's spectrum is drawn from. `conflicts` is the check's result for
-// these channels under these rules: the picture shows it and never checks again.
+// these channels under these rules: the picture shows it and never checks again. An excluded
+// range of the rules that is a TV channel (as excludedTvChannel makes it) is shown as that TV
+// channel.
 struct SpectrumInputs {
     std::span<const Hertz> channels;  // per channel, 0 for an empty one
     const CoordinationRules& rules;
     std::span<const Conflict> conflicts;
-    std::vector<SpectrumTvChannel> tvChannels;
-    std::vector<ScanPoint> scan;      // in any order
-    std::optional<double> threshold;  // dBm at and above which a scan point is occupied
+    std::vector<TvChannel> searchedTv;  // the TV channels a search is restricted to
+    std::vector<ScanPoint> scan;        // in any order
+    std::optional<double> threshold;    // dBm at and above which a scan point is occupied
 };
 
 struct SpectrumLine {
@@ -66,12 +62,20 @@ struct SpectrumHit {
     }
 };
 
+// The check's conflicts of the channels as a picture needs them: every conflicting channel, with
+// at most `perChannel` of its conflicts for the tooltip. A dense group has millions of conflicts;
+// this keeps the memory to what is shown.
+std::vector<Conflict> conflictsToShow(std::span<const Hertz> channels,
+                                      const CoordinationRules& rules, size_t perChannel = 12);
+
 // The picture of a group's spectrum as numbers: which frequencies to show and what to draw there.
 class SpectrumModel {
   public:
     // A device group's channels (the check takes at most 1024) and a site's other transmitters:
     // the products of more are not worth their memory (pair sums grow with the square).
     static constexpr size_t kMaxSources = 1536;
+    // A group's channels, at most: what a device holds and the check takes.
+    static constexpr size_t kMaxChannels = 1024;
     // The view's span leaves this much room beside the outermost transmitters, at least.
     static constexpr Hertz kMinMargin = 1000 * kHertzPerKhz;
 
@@ -79,7 +83,8 @@ class SpectrumModel {
     static std::optional<SpectrumModel> build(const SpectrumInputs& inputs);
 
     // The frequencies a full view covers: every transmitter with a margin of a twentieth of
-    // their spread, and at least kMinMargin.
+    // their spread, and at least kMinMargin (without a transmitter, the TV channels and the
+    // scan).
     Hertz low() const { return low_; }
     Hertz high() const { return high_; }
 

@@ -2,6 +2,7 @@
 # quorprog_serial brings Qt Core for QProcess.
 quorprog_test(NAME cli_tests
     SOURCES
+        ${CMAKE_CURRENT_SOURCE_DIR}/cli_coordination_test.cpp
         ${CMAKE_CURRENT_SOURCE_DIR}/cli_test.cpp
         ${CMAKE_CURRENT_SOURCE_DIR}/cli_spectrum_test.cpp
         ${CMAKE_CURRENT_SOURCE_DIR}/ports_test.cpp

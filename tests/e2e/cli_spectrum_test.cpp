@@ -89,8 +89,8 @@ TEST_F(CliSpectrumTest, DrawsTheGroupAsSvgPngAndPdf) {
     }();
     EXPECT_THAT(italian, ::testing::HasSubstr("canale in conflitto"));
 
-    const CliRun png = run({"spectrum", path("plan.qvm"), "--size", "640x300", "-o",
-                            path("out.PNG")});
+    const CliRun png =
+        run({"spectrum", path("plan.qvm"), "--size", "640x300", "-o", path("out.PNG")});
     ASSERT_EQ(png.status, 0) << png.err;
     EXPECT_EQ(pngSize(readFile("out.PNG")), (std::pair<uint32_t, uint32_t>{640, 300}));
     ASSERT_EQ(run({"spectrum", path("plan.qvm"), "-o", path("out.pdf")}).status, 0);

@@ -102,5 +102,42 @@ INSTANTIATE_TEST_SUITE_P(
                       GuardKeepingCase{"MakeEscaped", false, nullptr, false}),
     [](const ::testing::TestParamInfo<GuardKeepingCase>& info) { return info.param.name; });
 
+// A reference divider of 1023 steps by 12800 ÷ 1023 kHz, no whole number of hertz: the grid is
+// counted in points and stays exact, and what OK puts in the table is a point the encoding keeps.
+TEST(CoordinationMenu, MakeGroupCompatibleWorksOnAStepOfNoWholeHertz) {
+    commands_test::GridRig rig;
+    QTemporaryDir folder;
+    const SettingsFile settings(folder.filePath("quorprog.ini"));
+    CoordinationMenu menu(&rig.owner, rig.form, rig.controls, rig.session, rig.view, *rig.editor,
+                          settings, rig.prompter, rig.texts);
+    ChannelTable& table = rig.table();
+    for (size_t c = 0; c < table.Frequency[0].size(); ++c) {
+        table.R[0][c] = 1023;
+        table.Frequency[0][c] =
+            gridPoint(gridPointBelow(table.Frequency[0][c], channelStep(table, 0, 0)),
+                      channelStep(table, 0, 0));
+    }
+    ASSERT_EQ(groupChannelGrid(table, 0).divisor, 1023);
+
+    bool offered = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<MakeCompatibleDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        offered = dialog->proposal().complete() && !dialog->proposal().replaced.empty();
+        dialog->findChild<QPushButton*>("btnOK")->click();
+    });
+    menu.makeGroupCompatible();
+
+    ASSERT_TRUE(offered);
+    coordination::CoordinationRules rules;
+    rules.image = groupReceiverImage(table, 0);
+    EXPECT_TRUE(coordination::findConflicts(groupChannels(table, 0), rules).empty());
+    const float step = channelStep(table, 0, 0);
+    for (size_t c = 0; c < table.Frequency[0].size(); ++c) {
+        const float f = table.Frequency[0][c];
+        EXPECT_EQ(gridPoint(gridPointBelow(f, step), step), f) << "channel " << c;
+    }
+}
+
 }  // namespace
 }  // namespace quorprog

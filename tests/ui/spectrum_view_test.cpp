@@ -38,7 +38,7 @@ class SpectrumViewTest : public ::testing::Test {
             {channels,
              rules,
              conflicts,
-             {{{coordination::TvRegion::Us, 36, 602 * kMHz, 608 * kMHz}, false}},
+             {*coordination::tvChannel(coordination::TvRegion::Us, 36)},
              {{605500000, -95}, {607 * kMHz, -60}, {609 * kMHz, -100}},
              -90.0});
     }

@@ -35,17 +35,16 @@ coordination::CoordinationRules groupRules(const CoordinatedGroup& group) {
 }
 
 std::optional<coordination::SpectrumModel> groupSpectrum(const CoordinatedGroup& group) {
-    if (group.channels.size() > coordination::SpectrumModel::kMaxSources) return std::nullopt;
+    if (group.channels.size() > coordination::SpectrumModel::kMaxChannels) return std::nullopt;
     const coordination::CoordinationRules rules = groupRules(group);
     const std::vector<coordination::Conflict> conflicts =
-        coordination::findConflicts(group.channels, rules);
-    std::vector<coordination::SpectrumTvChannel> tv;
-    for (const coordination::TvChannel& channel : group.choices.tvChannels())
-        tv.push_back({channel, !group.choices.tvSearchIn});
+        coordination::conflictsToShow(group.channels, rules);
+    std::vector<coordination::TvChannel> searched;
+    if (group.choices.tvSearchIn) searched = group.choices.tvChannels();
     std::optional<double> threshold;
     if (!group.choices.scan.empty()) threshold = group.choices.threshold;
     return coordination::SpectrumModel::build(
-        {group.channels, rules, conflicts, std::move(tv), group.choices.scan, threshold});
+        {group.channels, rules, conflicts, std::move(searched), group.choices.scan, threshold});
 }
 
 }  // namespace quorprog

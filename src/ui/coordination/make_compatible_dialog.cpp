@@ -93,7 +93,15 @@ coordination::ChannelGrid MakeCompatibleDialog::searchGrid() const {
 
 void MakeCompatibleDialog::refresh() {
     const CoordinatedGroup& shown = group();
-    proposal_ = coordination::makeGroupCompatible(shown.channels, searchGrid(), groupRules(shown));
+    // Ticked to search in, the TV channels are where new frequencies may go; the range fields
+    // narrow that further.
+    std::vector<coordination::ExcludedRange> onlyIn;
+    if (shown.choices.tvSearchIn) {
+        for (const coordination::TvChannel& tv : shown.choices.tvChannels())
+            onlyIn.push_back(coordination::excludedTvChannel(tv));
+    }
+    proposal_ =
+        coordination::makeGroupCompatible(shown.channels, searchGrid(), groupRules(shown), onlyIn);
     table_->setRowCount(0);
     if (!proposal_.complete()) {
         summary_->setText(

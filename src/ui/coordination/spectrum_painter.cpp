@@ -240,8 +240,8 @@ class SpectrumPainting {
             const QString label = mhzLabel(f, step);
             // Kept inside the axis, so the outermost labels are not cut.
             const double width = metrics.horizontalAdvance(label);
-            const double left = std::clamp(at - width / 2, layout_.axis.left(),
-                                           layout_.axis.right() - width);
+            const double left =
+                std::clamp(at - width / 2, layout_.axis.left(), layout_.axis.right() - width);
             p_.drawText(QPointF(left, layout_.axis.top() + 4 + metrics.ascent()), label);
         }
         p_.drawText(QPointF(layout_.plot.right() + 6, layout_.axis.top() + 4 + metrics.ascent()),

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "coordination/tv_channels.h"
+
 namespace quorprog::coordination {
 namespace {
 
@@ -11,8 +13,8 @@ constexpr Hertz kKhz = kHertzPerKhz;
 
 TEST(DefaultSearchGrid, StaysAroundTheChannelsWithinTheGroupsGrid) {
     const ChannelGrid band{470000 * kKhz, 790000 * kKhz, 25 * kKhz};
-    const std::vector<ExcludedRange> us{{602000 * kKhz, 608000 * kKhz},
-                                        {608000 * kKhz, 614000 * kKhz}};
+    const std::vector<ExcludedRange> us{excludedTvChannel(*tvChannel(TvRegion::Us, 36)),
+                                        excludedTvChannel(*tvChannel(TvRegion::Us, 37))};
     const struct {
         const char* name;
         std::vector<Hertz> channels;

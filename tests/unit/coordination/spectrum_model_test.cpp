@@ -62,6 +62,43 @@ TEST(SpectrumModel, CountsEveryProductExactlyWithoutVisitingEveryTriple) {
     }
 }
 
+TEST(SpectrumModel, ShadesGuardsExcludedRangesAndTvChannelsByKind) {
+    const std::vector<Hertz> channels{475000000, 0};
+    CoordinationRules rules;
+    rules.excluded = {excludedTvChannel(*tvChannel(TvRegion::Eu, 21)),
+                      {471000000, 472000000, "TV channel 22 (eu)"},  // not channel 22's band
+                      {479000000, 480000000, {}}};
+    const auto model = SpectrumModel::build(
+        {channels, rules, {}, {*tvChannel(TvRegion::Us, 15)}, {}, std::nullopt});
+    ASSERT_TRUE(model);
+    const struct {
+        ShadeKind kind;
+        Hertz low;
+        Hertz high;
+        int tv;
+    } expected[] = {
+        {ShadeKind::Guard, 474650000, 475350000, 0},
+        {ShadeKind::TvExcluded, 470000000, 478000000, 21},
+        {ShadeKind::Excluded, 471000000, 472000000, 0},
+        {ShadeKind::Excluded, 479000000, 480000000, 0},
+        {ShadeKind::TvSearched, 476000000, 482000000, 15},
+    };
+    ASSERT_EQ(model->shaded().size(), std::size(expected));
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_EQ(model->shaded()[i].kind, expected[i].kind) << i;
+        EXPECT_EQ(model->shaded()[i].low, expected[i].low) << i;
+        EXPECT_EQ(model->shaded()[i].high, expected[i].high) << i;
+        EXPECT_EQ(model->shaded()[i].tvChannel, expected[i].tv) << i;
+    }
+    // The tooltip's hit: the channel, and the ranges holding the frequency.
+    const SpectrumHit hit = model->hitAt(475000000, 1000);
+    ASSERT_EQ(hit.lines.size(), 1u);
+    EXPECT_EQ(hit.lines[0].channel, 0u);
+    ASSERT_EQ(hit.ranges.size(), 2u);
+    EXPECT_EQ(hit.ranges[0].tvChannel, 21);
+    EXPECT_EQ(hit.ranges[1].tvChannel, 15);
+}
+
 TEST(SpectrumModel, RefusesMoreTransmittersThanItShows) {
     const std::vector<Hertz> channels(SpectrumModel::kMaxSources, 600000000);
     CoordinationRules rules;
