@@ -8,6 +8,7 @@
 #include "files/file_bytes.h"
 #include "language_option.h"
 #include "plan_source.h"
+#include "printable_text.h"
 #include "report.h"
 #include "ui/coordination/spectrum_file.h"
 
@@ -66,27 +67,27 @@ int runSpectrum(CliEnvironment& environment, CommandArguments& arguments) {
     if (!format) throw UsageError("spectrum needs -o FILE.svg, FILE.png or FILE.pdf");
     if (language) environment.setLanguage(*language);
     if (const int status = readScanFiles(options); status != kSuccess) return status;
-    // The same rules as check: channels outside the --only-tv channels are in an excluded range.
-    CoordinationRules& rules = options.rules;
-    for (ExcludedRange& outside : outsideTvChannels(options.onlyTv))
-        rules.excluded.push_back(std::move(outside));
 
     PlanSource source;
     if (const int status = readPlanSource(environment, path, source); status != kSuccess)
         return status;
     if (group >= source.plan.groups.size()) {
-        return fail(path + " has no group " + std::to_string(group) + " (it has " +
+        return fail(terminalText(path) + " has no group " + std::to_string(group) + " (it has " +
                     std::to_string(source.plan.groups.size()) + ")");
     }
     const std::vector<float>& frequencies = source.plan.groups[group].frequencies;
     if (frequencies.size() > SpectrumModel::kMaxChannels) {
-        return fail(path + ": group " + std::to_string(group) + " has " +
+        return fail(terminalText(path) + ": group " + std::to_string(group) + " has " +
                     std::to_string(frequencies.size()) + " channels, more than a device holds (" +
                     std::to_string(SpectrumModel::kMaxChannels) + ")");
     }
     std::vector<Hertz> channels;
     for (const float f : frequencies) channels.push_back(channelHertz(f));
+    CoordinationRules& rules = options.rules;
     rules.image = source.images[group];
+    // As check has them: a channel outside the --only-tv channels is in an excluded range.
+    const std::vector<ExcludedRange> outside = outsideTvChannels(options.onlyTv);
+    rules.excluded.insert(rules.excluded.end(), outside.begin(), outside.end());
     const std::vector<Conflict> conflicts = conflictsToShow(channels, rules);
     std::optional<double> threshold;
     if (!options.scanFiles.empty()) threshold = options.thresholdDbm;
@@ -101,7 +102,7 @@ int runSpectrum(CliEnvironment& environment, CommandArguments& arguments) {
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.constData());
     if (bytes.isEmpty() ||
         !writeFileBytes(output, std::span<const uint8_t>(data, static_cast<size_t>(bytes.size()))))
-        return fail("cannot write " + output);
+        return fail("cannot write " + terminalText(output));
     return kSuccess;
 }
 

@@ -243,6 +243,7 @@ std::map<int, std::string> builtInStrings() {
         {1144, "search in"},
         {1145, "Search from (kHz)"},
         {1146, "to (kHz)"},
+        {1147, "RF scan and TV channels"},
 
         {2000,
          "Impossibile salvare una copia dell'apparato prima della scrittura:\n%s\nScrivere "
@@ -343,6 +344,7 @@ std::map<int, std::string> builtInStrings() {
         {2144, "cerca in"},
         {2145, "Cerca da (kHz)"},
         {2146, "a (kHz)"},
+        {2147, "Scansione RF e canali TV"},
     };
 }
 

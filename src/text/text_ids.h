@@ -148,6 +148,7 @@ inline constexpr int kTvExclude = 1143;
 inline constexpr int kTvSearchIn = 1144;
 inline constexpr int kSearchFromKhz = 1145;
 inline constexpr int kSearchToKhz = 1146;
-inline constexpr int kLastAddedText = kSearchToKhz;
+inline constexpr int kSiteTitle = 1147;
+inline constexpr int kLastAddedText = kSiteTitle;
 
 }  // namespace quorprog::text

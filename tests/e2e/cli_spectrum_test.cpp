@@ -71,8 +71,14 @@ TEST_F(CliSpectrumTest, DrawsTheGroupAsSvgPngAndPdf) {
     } rows[] = {
         {{}, 3, 2},
         {{"--im3", "0"}, 1, 4},  // no product counts: every channel is free
+        // TV channel 21 (470–478 MHz) holds 470400 and 471850; a scan peak sits on 470400.
+        {{"--exclude-tv", "eu:21"}, 4, 1},
+        {{"--scan", path("scan.csv")}, 4, 1},
+        {{"--scan", path("scan.csv"), "--threshold", "-40"}, 3, 2},
         {{"--language", "it", "--with", "475000"}, 3, 2},
     };
+    const char scan[] = "frequency_mhz level_dbm\n470.38 -98\n470.40 -50\n470.42 -97\n";
+    writeFile("scan.csv", Bytes(scan, scan + sizeof scan - 1));
     for (const auto& row : rows) {
         const CliRun svg =
             run(QStringList{"spectrum", path("plan.qvm"), "--group", "0", "-o", path("out.svg")} +

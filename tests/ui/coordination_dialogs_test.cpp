@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "coordination/compatibility_check.h"
 #include "coordination/group_coordination.h"
@@ -93,13 +94,13 @@ TEST_F(CoordinationDialogs, AScanFileAddsScanConflictsAndABadOneSaysWhy) {
     // Above the peak, nothing is occupied; a file that is no scan leaves the scan as it was.
     dialog.findChild<QDoubleSpinBox*>("editThreshold")->setValue(-50);
     EXPECT_THAT(kinds(dialog), ::testing::Not(::testing::Contains("RF scan")));
-    QFile junk(folder.filePath("<b>junk</b>.txt"));
+    QFile junk(folder.filePath("<b>junk<i>.txt"));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("frequency,level\nnot,a number\n");
     junk.close();
     EXPECT_FALSE(dialog.site().loadScanFile(junk.fileName()));
     EXPECT_THAT(dialog.findChild<QLabel*>("labelScan")->text().toStdString(),
-                HasSubstr("<b>junk</b>.txt is no readable scan file"));
+                HasSubstr("<b>junk<i>.txt is no readable scan file"));
     EXPECT_EQ(dialog.choices().scan.size(), 2u);
 }
 
@@ -128,8 +129,16 @@ TEST_F(CoordinationDialogs, TickedTvChannelsAreExcludedOrWhereTheSearchGoes) {
         EXPECT_GE(f, 614000 * kKhz);
         EXPECT_LE(f, 620000 * kKhz);
     }
-    // The range stays editable, and a typed one stays while other choices change.
-    make.findChild<QDoubleSpinBox*>("editSearchFrom")->setValue(615000);
+    // The range stays editable, and a typed one stays while other choices change. Enter
+    // confirms the number and leaves the dialog open: OK is for the user to press.
+    auto* from = make.findChild<QDoubleSpinBox*>("editSearchFrom");
+    make.show();
+    from->setFocus();
+    from->selectAll();
+    QTest::keyClicks(from, "615000");
+    QTest::keyClick(from, Qt::Key_Return);
+    EXPECT_TRUE(make.isVisible());
+    EXPECT_EQ(make.result(), 0);
     make.findChild<QDoubleSpinBox*>("editIm5")->setValue(10);
     EXPECT_EQ(make.findChild<QDoubleSpinBox*>("editSearchFrom")->value(), 615000);
     EXPECT_EQ(make.searchGrid().point(0), 615000 * kKhz);

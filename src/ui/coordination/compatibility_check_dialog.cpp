@@ -36,7 +36,7 @@ CompatibilityCheckDialog::CompatibilityCheckDialog(CoordinatedGroup group, const
     connect(spectrum, &QPushButton::clicked, this, &CompatibilityCheckDialog::showSpectrum);
     buttons_->addButton(local(text::kClose), QDialogButtonBox::AcceptRole)
         ->setObjectName("btnClose");
-    resize(720, 420);
+    resize(860, 600);
     refresh();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/coordination/coordination_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QStringList>
 #include <QTableWidget>
@@ -46,6 +47,11 @@ CoordinationDialog::CoordinationDialog(CoordinatedGroup group, const LocalTexts&
     };
     connect(guards_, &GuardFields::changed, this, changed);
     connect(site_, &SiteFields::changed, this, changed);
+}
+
+void CoordinationDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return event->accept();
+    QDialog::keyPressEvent(event);
 }
 
 QString CoordinationDialog::local(int textId) const {

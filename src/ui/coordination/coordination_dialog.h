@@ -34,6 +34,9 @@ class CoordinationDialog : public QDialog {
                        QWidget* parent);
 
     virtual void refresh() = 0;
+    // Enter confirms a number typed into a field; it must not press OK and commit a proposal the
+    // user has not seen yet.
+    void keyPressEvent(QKeyEvent* event) override;
     // Called when a choice changed, before refresh().
     virtual void choicesChanged() {}
 

@@ -23,7 +23,7 @@ constexpr double kLargestScanGuardKhz = 10000;
 }  // namespace
 
 SiteFields::SiteFields(const CoordinationChoices& choices, const LocalTexts& texts, QWidget* parent)
-    : QGroupBox(parent),
+    : QGroupBox(QString::fromStdString(texts.LocalText(text::kSiteTitle)), parent),
       texts_(texts),
       scanName_(QString::fromStdString(choices.scanName)),
       scan_(choices.scan) {

@@ -96,8 +96,8 @@ class SpectrumPainting {
     }
 
     // Levels from the lowest to the highest point (and the threshold) over the lower part of the
-    // plot, so the lines above stay readable. A scan may hold millions of points: each pixel
-    // column draws the highest level of its points, which keeps every peak.
+    // plot, so the channel numbers above stay readable. A scan may hold millions of points: each
+    // pixel column draws the highest level of its points, which keeps every peak.
     void scanTrace() {
         const auto& scan = model_.scan();
         const QRectF& plot = layout_.plot;
@@ -122,7 +122,8 @@ class SpectrumPainting {
             highest = std::max(highest, *model_.threshold());
         }
         if (highest - lowest < 1) highest = lowest + 1;
-        const double bottom = plot.bottom() - 2;
+        // Above the IM3 marks at the foot, so neither hides the other.
+        const double bottom = plot.bottom() - plot.height() * kMarkShare - 2;
         const double height = plot.height() * kScanShare;
         const auto y = [&](double level) {
             return bottom - (level - lowest) / (highest - lowest) * height;

@@ -91,20 +91,27 @@ TEST(SpectrumModel, ShadesGuardsExcludedRangesAndTvChannelsByKind) {
         EXPECT_EQ(model->shaded()[i].tvChannel, expected[i].tv) << i;
     }
     // The tooltip's hit: the channel, and the ranges holding the frequency.
-    const SpectrumHit hit = model->hitAt(475000000, 1000);
-    ASSERT_EQ(hit.lines.size(), 1u);
-    EXPECT_EQ(hit.lines[0].channel, 0u);
-    ASSERT_EQ(hit.ranges.size(), 2u);
-    EXPECT_EQ(hit.ranges[0].tvChannel, 21);
-    EXPECT_EQ(hit.ranges[1].tvChannel, 15);
+    const SpectrumHit onChannel = model->hitAt(475000000, 1000);
+    ASSERT_EQ(onChannel.lines.size(), 1u);
+    EXPECT_EQ(onChannel.lines[0].channel, 0u);
+    ASSERT_EQ(onChannel.ranges.size(), 1u);
+    EXPECT_EQ(onChannel.ranges[0].tvChannel, 21);
+    const SpectrumHit between = model->hitAt(477000000, 1000);
+    EXPECT_TRUE(between.lines.empty());
+    ASSERT_EQ(between.ranges.size(), 2u);
+    EXPECT_EQ(between.ranges[0].tvChannel, 21);
+    EXPECT_EQ(between.ranges[1].tvChannel, 15);
 }
 
+// Refused before any product is counted: the pair sums alone would grow with the square.
 TEST(SpectrumModel, RefusesMoreTransmittersThanItShows) {
     const std::vector<Hertz> channels(SpectrumModel::kMaxSources, 600000000);
     CoordinationRules rules;
-    EXPECT_TRUE(SpectrumModel::build({channels, rules, {}, {}, {}, std::nullopt}));
     rules.onSite = {610000000};
     EXPECT_FALSE(SpectrumModel::build({channels, rules, {}, {}, {}, std::nullopt}));
+    // Empty channels are no transmitters.
+    const std::vector<Hertz> empty(SpectrumModel::kMaxSources + 1, 0);
+    EXPECT_TRUE(SpectrumModel::build({empty, rules, {}, {}, {}, std::nullopt}));
 }
 
 }  // namespace
