@@ -16,9 +16,6 @@ using namespace coordination;
 
 namespace {
 
-// A device holds no larger group; a file that claims one is refused before its products, which
-// grow with the cube of the channels, are counted.
-constexpr size_t kMaxGroupChannels = 1024;
 // Text output lists this many conflicts of a channel unless --all; the rest are counted.
 constexpr size_t kConflictsListedPerChannel = 10;
 
@@ -140,12 +137,10 @@ int runCheck(CliEnvironment& environment, CommandArguments& arguments) {
     bool compatible = true;
     for (size_t p = 0; p < groups; ++p) {
         if (onlyGroup >= 0 && p != static_cast<size_t>(onlyGroup)) continue;
-        if (source.plan.groups[p].frequencies.size() > kMaxGroupChannels) {
-            return fail(path + ": group " + std::to_string(p) + " has " +
-                        std::to_string(source.plan.groups[p].frequencies.size()) +
-                        " channels, more than a device holds (" +
-                        std::to_string(kMaxGroupChannels) + ")");
-        }
+        if (const int status =
+                refuseOversizedGroup(path, p, source.plan.groups[p].frequencies.size());
+            status != kSuccess)
+            return status;
         std::vector<Hertz> channels;
         for (const float f : source.plan.groups[p].frequencies)
             channels.push_back(channelHertz(f));

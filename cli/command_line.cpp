@@ -92,6 +92,8 @@ int CommandArguments::positiveOption(const std::string& name, int fallback) {
     const std::string text = option(name);
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc::result_out_of_range)
+        throw UsageError(command_ + ": " + name + " " + text + " is out of range");
     if (error != std::errc() || end != text.data() + text.size() || value < 1) {
         throw UsageError(command_ + ": " + name + " wants a whole number from 1, not \"" + text +
                          "\"");

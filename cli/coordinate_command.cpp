@@ -107,6 +107,10 @@ int coordinatePlan(CliEnvironment& environment, CommandArguments& arguments) {
                     std::to_string(plan.groups.size()) + ")");
     }
     ChannelFileGroup& target = plan.groups[static_cast<size_t>(group)];
+    if (const int status = refuseOversizedGroup(path, static_cast<size_t>(group),
+                                                 target.frequencies.size());
+        status != kSuccess)
+        return status;
     const GroupStep step =
         channelFileStep(environment, plan, static_cast<uint32_t>(group), givenStep);
     const ChannelGrid grid = groupGrid(Hertz{target.minFreq} * kHertzPerKhz,

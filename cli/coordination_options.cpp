@@ -64,6 +64,12 @@ double dbmOption(CommandArguments& arguments, const std::string& name, double fa
 
 }  // namespace
 
+int refuseOversizedGroup(const std::string& path, size_t group, size_t channels) {
+    if (channels <= kMaxGroupChannels) return kSuccess;
+    return fail(path + ": group " + std::to_string(group) + " has " + std::to_string(channels) +
+                " channels, more than a device holds (" + std::to_string(kMaxGroupChannels) + ")");
+}
+
 int groupOption(CommandArguments& arguments, int fallback) {
     if (!arguments.has("--group")) return fallback;
     const std::string text = arguments.option("--group");

@@ -9,6 +9,13 @@
 
 namespace quorprog::cli {
 
+// A device holds no larger group; a file that claims one is refused before its products, which
+// grow with the cube of the channels, are counted.
+inline constexpr size_t kMaxGroupChannels = 1024;
+
+// kSuccess, or kFailed once it said that group `group` of `path` has more channels than that.
+int refuseOversizedGroup(const std::string& path, size_t group, size_t channels);
+
 // A kHz value of the command line (dot decimals only); `fallback` when the option is absent.
 coordination::Hertz khzOption(CommandArguments& arguments, const std::string& name,
                               coordination::Hertz fallback);

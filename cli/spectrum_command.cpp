@@ -76,11 +76,9 @@ int runSpectrum(CliEnvironment& environment, CommandArguments& arguments) {
                     std::to_string(source.plan.groups.size()) + ")");
     }
     const std::vector<float>& frequencies = source.plan.groups[group].frequencies;
-    if (frequencies.size() > SpectrumModel::kMaxChannels) {
-        return fail(terminalText(path) + ": group " + std::to_string(group) + " has " +
-                    std::to_string(frequencies.size()) + " channels, more than a device holds (" +
-                    std::to_string(SpectrumModel::kMaxChannels) + ")");
-    }
+    if (const int status = refuseOversizedGroup(path, group, frequencies.size());
+        status != kSuccess)
+        return status;
     std::vector<Hertz> channels;
     for (const float f : frequencies) channels.push_back(channelHertz(f));
     CoordinationRules& rules = options.rules;

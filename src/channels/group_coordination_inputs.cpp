@@ -30,6 +30,7 @@ coordination::ChannelGrid groupChannelGrid(const ChannelTable& table, uint32_t p
 
 float groupGridFrequency(const ChannelTable& table, uint32_t p,
                          const coordination::ChannelGrid& grid, Hertz frequency) {
+    if (grid.pointCount() == 0) return 0.0f;
     // The grid starts on a multiple of the step, so `from / step` is the first point's multiple.
     const Hertz multiple = grid.from / grid.step + static_cast<Hertz>(grid.nearestPoint(frequency));
     return gridPoint(static_cast<double>(multiple), channelStep(table, p, 0));

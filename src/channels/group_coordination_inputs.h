@@ -19,9 +19,9 @@ std::vector<coordination::Hertz> groupChannels(const ChannelTable& table, uint32
 // MaxFreq. Empty when the group has no channel or no divider.
 coordination::ChannelGrid groupChannelGrid(const ChannelTable& table, uint32_t p);
 
-// What the table stores for the grid point nearest `frequency` of a non-empty grid of
-// groupChannelGrid: the float the arrows and the encoding put on that multiple of the step, so
-// that the encoding keeps the point.
+// What the table stores for the grid point nearest `frequency` of a grid of groupChannelGrid:
+// the float the arrows and the encoding put on that multiple of the step, so that the encoding
+// keeps the point; 0 (no frequency) on an empty grid.
 float groupGridFrequency(const ChannelTable& table, uint32_t p,
                          const coordination::ChannelGrid& grid, coordination::Hertz frequency);
 

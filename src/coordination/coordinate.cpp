@@ -21,15 +21,9 @@ constexpr uint64_t kSkipPerMille = 150;
 constexpr int kMaxSkippingPasses = 48;
 constexpr size_t kWorkBudget = 8'000'000;
 constexpr uint64_t kSeed = 0x5175'6f72'7665'6cULL;
-// Grids with at most this many free points (a TV channel at 12.5 kHz and finer steps) are
-// searched exhaustively once local search has had half the time: its set bounds the tree.
-constexpr size_t kExhaustiveFreePoints = 700;
-
-size_t freePoints(const GridMarks& grid) {
-    size_t free = 0;
-    for (size_t i = 0; i < grid.size(); ++i) free += grid.marked(i) ? 0 : 1;
-    return free;
-}
+// Grids of at most this many points (a TV channel's width at 12.5 kHz and coarser) get the
+// exact search after the local one.
+constexpr size_t kExhaustivePoints = 700;
 
 // The kept channels on an otherwise empty grid.
 CompatibleSetBuilder startingSet(const CoordinationRequest& request) {
@@ -143,11 +137,13 @@ CoordinationResult coordinate(const CoordinationRequest& request) {
 
     std::stable_sort(candidates.begin(), candidates.end(),
                      [](const auto& a, const auto& b) { return a.size() > b.size(); });
-    const bool exhaustive = freePoints(start.grid()) <= kExhaustiveFreePoints;
+    // Local search from the largest greedy set; on a narrow band, then branch and bound from
+    // the set it found, which may prove it the largest and end early.
+    const bool narrow = start.grid().size() <= kExhaustivePoints;
     const SearchClock::duration budget = std::max(request.budget, SearchClock::duration::zero());
-    const SearchStart local{start, request.count, started + (exhaustive ? budget / 2 : budget)};
+    const SearchStart local{start, request.count, started + (narrow ? budget * 2 / 5 : budget)};
     std::vector<Hertz> improved = largerSetByLocalSearch(local, candidates.front(), kSeed);
-    if (exhaustive) {
+    if (narrow) {
         bool proven = false;
         improved = largestSetByBranchAndBound({start, request.count, started + budget},
                                               std::move(improved), proven);

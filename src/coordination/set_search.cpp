@@ -10,6 +10,8 @@ namespace {
 // Branch and bound reads the clock once per this many nodes: reading it costs more than a node
 // of a small grid. A step of local search costs far more, and reads it every time.
 constexpr unsigned kNodesPerClockRead = 64;
+// Local search takes out one to this many neighbouring channels at a step.
+constexpr uint64_t kMostTakenOut = 4;
 
 class Deadline {
   public:
@@ -37,6 +39,9 @@ CompatibleSetBuilder builderWith(const CompatibleSetBuilder& kept, const std::ve
     return builder;
 }
 
+// Depth first over the free grid points in ascending order, each node bounded by the most of the
+// points left that the spacing guard alone lets stand together. The best set known bounds the
+// tree from the start; sets that reach further ends come early, where products fall outside.
 class BranchAndBound {
   public:
     BranchAndBound(const SearchStart& start, std::vector<Hertz> best)
@@ -113,7 +118,7 @@ std::vector<Hertz> largerSetByLocalSearch(const SearchStart& start, std::vector<
         std::vector<Hertz> movable(builder.channels().begin() + static_cast<ptrdiff_t>(keptCount),
                                    builder.channels().end());
         std::sort(movable.begin(), movable.end());
-        const size_t taken = std::min<size_t>(1 + random() % 3, movable.size());
+        const size_t taken = std::min<size_t>(1 + random() % kMostTakenOut, movable.size());
         const size_t first = random() % (movable.size() - taken + 1);
         const std::vector<Hertz> removed(movable.begin() + static_cast<ptrdiff_t>(first),
                                          movable.begin() + static_cast<ptrdiff_t>(first + taken));
@@ -124,7 +129,8 @@ std::vector<Hertz> largerSetByLocalSearch(const SearchStart& start, std::vector<
         for (size_t i = 0; i < grid.size(); ++i) {
             if (!grid.marked(i)) free.push_back(i);
         }
-        std::shuffle(free.begin(), free.end(), random);
+        // Ascending (first-fit's order, which packs) or shuffled, in turn at random.
+        if (random() % 2 == 0) std::shuffle(free.begin(), free.end(), random);
         std::vector<Hertz> added;
         for (const size_t i : free) {
             if (builder.channels().size() >= start.count) break;

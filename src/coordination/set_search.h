@@ -19,11 +19,10 @@ struct SearchStart {
     SearchClock::time_point deadline;
 };
 
-// The largest set that the kept channels and grid points allow, by branch and bound over the
-// grid points in ascending order: the bound is the most points of the free ones that the
-// spacing guard alone lets stand side by side. Starts from the size of `best` (a compatible
-// set, kept channels included) and returns a larger one or `best`. `proven` tells whether the
-// search ended before the deadline, so that the result is the maximum (or reaches the count).
+// The largest set that the kept channels and grid points allow, by an exact branch and bound
+// over the free grid points in ascending order. Returns the largest set it met, or `best`
+// (a compatible set, kept channels included) when none was larger. `proven` tells whether the
+// search ended before the deadline: then the result is the maximum, or reaches the count.
 std::vector<Hertz> largestSetByBranchAndBound(const SearchStart& start, std::vector<Hertz> best,
                                               bool& proven);
 

@@ -20,12 +20,20 @@
 namespace quorprog {
 namespace {
 
-TEST(CoordinationMenu, MakeGroupCompatibleCommitsTheNewFrequenciesAndKeepsTheGuards) {
+// The grid of a factory device with its coordination menu, the settings in a folder of its own.
+struct MenuRig {
     commands_test::GridRig rig;
     QTemporaryDir folder;
-    const SettingsFile settings(folder.filePath("quorprog.ini"));
-    CoordinationMenu menu(&rig.owner, rig.form, rig.controls, rig.session, rig.view, *rig.editor,
-                          settings, rig.prompter, rig.texts);
+    const SettingsFile settings{folder.filePath("quorprog.ini")};
+    CoordinationMenu menu{&rig.owner,   rig.form,     rig.controls, rig.session, rig.view,
+                          *rig.editor, settings,     rig.prompter, rig.texts};
+};
+
+TEST(CoordinationMenu, MakeGroupCompatibleCommitsTheNewFrequenciesAndKeepsTheGuards) {
+    MenuRig shell;
+    commands_test::GridRig& rig = shell.rig;
+    const SettingsFile& settings = shell.settings;
+    CoordinationMenu& menu = shell.menu;
     const std::vector<float> before = rig.table().Frequency[0];
     ASSERT_FALSE(coordination::findConflicts(groupChannels(rig.table(), 0), {}).empty());
 
@@ -71,11 +79,7 @@ class CoordinationMenuGuards : public ::testing::TestWithParam<GuardKeepingCase>
 
 TEST_P(CoordinationMenuGuards, KeepsTheGuardsOnlyWhenTheDialogIsAccepted) {
     const GuardKeepingCase& row = GetParam();
-    commands_test::GridRig rig;
-    QTemporaryDir folder;
-    const SettingsFile settings(folder.filePath("quorprog.ini"));
-    CoordinationMenu menu(&rig.owner, rig.form, rig.controls, rig.session, rig.view, *rig.editor,
-                          settings, rig.prompter, rig.texts);
+    MenuRig shell;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
@@ -87,11 +91,11 @@ TEST_P(CoordinationMenuGuards, KeepsTheGuardsOnlyWhenTheDialogIsAccepted) {
         }
     });
     if (row.check) {
-        menu.checkCompatibility();
+        shell.menu.checkCompatibility();
     } else {
-        menu.makeGroupCompatible();
+        shell.menu.makeGroupCompatible();
     }
-    EXPECT_EQ(settings.readValue("COORDINATION", "SPACING"), row.kept ? "500" : "");
+    EXPECT_EQ(shell.settings.readValue("COORDINATION", "SPACING"), row.kept ? "500" : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -105,11 +109,9 @@ INSTANTIATE_TEST_SUITE_P(
 // A reference divider of 1023 steps by 12800 ÷ 1023 kHz, no whole number of hertz: the grid is
 // counted in points and stays exact, and what OK puts in the table is a point the encoding keeps.
 TEST(CoordinationMenu, MakeGroupCompatibleWorksOnAStepOfNoWholeHertz) {
-    commands_test::GridRig rig;
-    QTemporaryDir folder;
-    const SettingsFile settings(folder.filePath("quorprog.ini"));
-    CoordinationMenu menu(&rig.owner, rig.form, rig.controls, rig.session, rig.view, *rig.editor,
-                          settings, rig.prompter, rig.texts);
+    MenuRig shell;
+    commands_test::GridRig& rig = shell.rig;
+    CoordinationMenu& menu = shell.menu;
     ChannelTable& table = rig.table();
     for (size_t c = 0; c < table.Frequency[0].size(); ++c) {
         table.R[0][c] = 1023;

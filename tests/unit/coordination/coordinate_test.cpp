@@ -58,6 +58,11 @@ CoordinationRequest randomRequest(std::mt19937& random) {
     const int points = pick(20, 120);
     CoordinationRequest request;
     request.grid = {from, from + (points - 1) * step, step};
+    if (pick(0, 3) == 0) {
+        // 12800 kHz ÷ 1023 and multiples of it: a step of no whole number of hertz.
+        const Hertz ticks = khz(12800) * pick(1, 4);
+        request.grid = {from * 1023, from * 1023 + (points - 1) * ticks, ticks, 1023};
+    }
     request.count = static_cast<size_t>(pick(1, 30));
     request.budget = std::chrono::milliseconds(5);
     const auto guard = [&](int most) { return pick(0, 3) == 0 ? 0 : pick(1, most) * step / 2; };
@@ -75,8 +80,8 @@ CoordinationRequest randomRequest(std::mt19937& random) {
 }
 
 bool onGrid(const ChannelGrid& grid, Hertz frequency) {
-    return frequency >= grid.from && frequency <= grid.to &&
-           (frequency - grid.from) % grid.step == 0;
+    const size_t i = grid.firstPointFrom(frequency);
+    return i < grid.pointCount() && grid.point(i) == frequency;
 }
 
 // The search's marks must match the check both ways: a first-fit set passes the check (no
@@ -108,7 +113,8 @@ TEST(Coordinate, EverySetFoundPassesTheCheckWithTheSameGuards) {
         ASSERT_TRUE(findConflicts(firstFit, request.rules).empty());
         EXPECT_GE(result.frequencies.size(), firstFit.size());
         if (firstFit.size() >= request.count) continue;
-        for (Hertz f = request.grid.from; f <= request.grid.to; f += request.grid.step) {
+        for (size_t i = 0; i < request.grid.pointCount(); ++i) {
+            const Hertz f = request.grid.point(i);
             if (std::find(firstFit.begin(), firstFit.end(), f) != firstFit.end()) continue;
             std::vector<Hertz> more = firstFit;
             more.push_back(f);
