@@ -102,6 +102,15 @@ void MakeCompatibleDialog::refresh() {
     }
     proposal_ =
         coordination::makeGroupCompatible(shown.channels, searchGrid(), groupRules(shown), onlyIn);
+    // Nothing fits around the channels: the default widens to the group's whole range once.
+    if (!proposal_.complete() && !widened_ && onlyIn.empty() && shown.grid.pointCount() > 0) {
+        widened_ = true;
+        const QSignalBlocker blockFrom(from_);
+        const QSignalBlocker blockTo(to_);
+        from_->setValue(coordination::khzOf(shown.grid.point(0)));
+        to_->setValue(coordination::khzOf(shown.grid.point(shown.grid.pointCount() - 1)));
+        return refresh();
+    }
     table_->setRowCount(0);
     if (!proposal_.complete()) {
         summary_->setText(

@@ -35,6 +35,7 @@ class MakeCompatibleDialog : public CoordinationDialog {
     std::optional<coordination::TvRegion> rangeRegion_;
     std::vector<coordination::TvChannel> rangeTicked_;
     bool rangeSearchIn_ = false;
+    bool widened_ = false;  // the default range was widened to the whole grid once
     QDoubleSpinBox* from_;
     QDoubleSpinBox* to_;
     QPushButton* ok_;
