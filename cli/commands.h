@@ -22,5 +22,6 @@ int runCheck(CliEnvironment& environment, CommandArguments& arguments);
 int runCoordinate(CliEnvironment& environment, CommandArguments& arguments);
 int runExportCsv(CliEnvironment& environment, CommandArguments& arguments);
 int runImportCsv(CliEnvironment& environment, CommandArguments& arguments);
+int runSpectrum(CliEnvironment& environment, CommandArguments& arguments);
 
 }  // namespace quorprog::cli

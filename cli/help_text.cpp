@@ -157,6 +157,16 @@ Commands:
       first XTAL divider) unless --step says otherwise. Empty channels stay empty. When not
       every channel fits, nothing is written and the exit status is 3.
 
+  spectrum SOURCE -o FILE.svg|FILE.png|FILE.pdf [--group G] [--size WxH] [--language en|it]
+           [guards] [the options of check and coordinate above]
+      Draws the spectrum of group G (default 0) of SOURCE (as for check) into a picture, its
+      format by the extension: each channel a vertical line, red when check finds a conflict
+      for it, other transmitters (--with) in green, IM3 products as marks at the foot, the
+      density of three-transmitter products as a strip, guard bands, excluded ranges and TV
+      channels (--exclude-tv, --only-tv) shaded, the --scan trace with its --threshold, and a
+      legend; frequencies in MHz. --size is in pixels (points in a PDF), default 1200x480.
+      Needs no display.
+
   export-csv SOURCE -o FILE.csv
       Writes a plan as "group,channel,frequency_khz,subtone" lines after that header line, one
       per channel (kHz with a dot, 0 for an empty channel, the subtone code), for coordination
@@ -198,6 +208,7 @@ Examples:
   quorprog-cli diff backup.bin other.bin
   quorprog-cli --yes restore "20261208-143005 dual group system before write.bin"
   quorprog-cli sheet plan.qvm -o sheet.pdf --language it
+  quorprog-cli spectrum plan.qvm --group 1 --with 606000 -o spectrum.svg
   quorprog-cli ports
   quorprog-cli check backup.bin --with 606000 --exclude 614000-622000
   quorprog-cli coordinate --from 470000 --to 790000 --step 12.5 --count 32

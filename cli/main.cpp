@@ -26,6 +26,7 @@ const std::map<std::string, Command>& commands() {
         {"diff", runDiff},       {"restore", runRestore},   {"backups", runBackups},
         {"ports", runPorts},     {"sheet", runSheet},       {"check", runCheck},
         {"coordinate", runCoordinate}, {"export-csv", runExportCsv}, {"import-csv", runImportCsv},
+        {"spectrum", runSpectrum},
     };
     return table;
 }
@@ -35,8 +36,9 @@ int usageError(const std::string& message) {
     return kUsageError;
 }
 
-// The sheet is drawn with the system's fonts, which take a GUI application; it draws offscreen,
-// so it needs no display. Every other command needs only the core application.
+// The sheet and the spectrum are drawn with the system's fonts, which take a GUI application;
+// they draw offscreen, so they need no display. Every other command needs only the core
+// application.
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[], bool drawing) {
     if (!drawing) return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -54,7 +56,8 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(printQtMessage);
     try {
         const CommandLine line = parseCommandLine({argv + 1, argv + argc});
-        const auto application = makeApplication(argc, argv, line.command == "sheet");
+        const bool drawing = line.command == "sheet" || line.command == "spectrum";
+        const auto application = makeApplication(argc, argv, drawing);
         // The application object takes the C library's number format from the environment; the
         // tool's output is read by programs and means the same on every desktop.
         std::setlocale(LC_NUMERIC, "C");

@@ -6,6 +6,7 @@
 #include "files/channel_file_table.h"
 #include "files/file_bytes.h"
 #include "files/plan_csv.h"
+#include "language_option.h"
 #include "ui/files/frequency_sheet.h"
 #include "plan_files.h"
 #include "plan_source.h"
@@ -15,13 +16,6 @@
 namespace quorprog::cli {
 
 namespace {
-
-// --language: "en" or "it"; without it the language of quorprog.ini.
-std::optional<int> sheetLanguage(const std::string& code) {
-    if (code.empty()) return std::nullopt;
-    if (const auto language = languageIndexForCode(code)) return language;
-    throw UsageError("--language takes en or it, not " + code);
-}
 
 int printSheet(const ChannelTable& table, CliEnvironment& environment, const std::string& title,
                const std::string& output) {
@@ -37,7 +31,7 @@ int printSheet(const ChannelTable& table, CliEnvironment& environment, const std
 int runSheet(CliEnvironment& environment, CommandArguments& arguments) {
     const std::string output = arguments.option("-o");
     const std::string title = arguments.option("--title");
-    const std::optional<int> language = sheetLanguage(arguments.option("--language"));
+    const std::optional<int> language = languageOption(arguments.option("--language"));
     const std::string source = arguments.operand("SOURCE");
     arguments.finish();
     if (output.empty()) throw UsageError("sheet needs -o FILE.pdf");

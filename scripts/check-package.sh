@@ -23,7 +23,7 @@ lintian --fail-on error,warning --tag-display-limit 0 "$deb" ||
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
-    libqt6serialport6 fonts-liberation2; do
+    libqt6serialport6 libqt6svg6 fonts-liberation2; do
     [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "Depends lacks $needed: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = xdg-utils ] || fail "Recommends is not xdg-utils"

@@ -7,7 +7,7 @@ target_sources(quorprog_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/fleet_menu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frequency_delegate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/grid_editor.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/guard_settings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/coordination_settings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/group_view.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window_commands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/programmer_selection.cpp

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QTableWidget>
 
+#include "app/coordination_settings.h"
 #include "app/grid_editor.h"
 #include "app/group_view.h"
 #include "app/main_window_controls.h"
@@ -12,8 +13,8 @@
 #include "session/device_session.h"
 #include "text/local_texts.h"
 #include "ui/coordination/compatibility_check_dialog.h"
-#include "app/guard_settings.h"
 #include "ui/coordination/make_compatible_dialog.h"
+#include "ui/coordination/spectrum_dialog.h"
 
 namespace quorprog {
 
@@ -46,8 +47,9 @@ void CoordinationMenu::showMenu(const QPoint& position) {
     QAction* make =
         menu.addAction(QString::fromStdString(texts_.LocalText(text::kMakeGroupCompatible)), this,
                        &CoordinationMenu::makeGroupCompatible);
-    check->setEnabled(available);
-    make->setEnabled(available);
+    QAction* spectrum = menu.addAction(QString::fromStdString(texts_.LocalText(text::kSpectrum)),
+                                       this, &CoordinationMenu::showSpectrum);
+    for (QAction* action : {check, make, spectrum}) action->setEnabled(available);
     menu.exec(controls_.Grid->viewport()->mapToGlobal(position));
 }
 
@@ -56,18 +58,16 @@ std::optional<CoordinatedGroup> CoordinationMenu::groupOnDisplay() const {
     if (!session_.hasImage() || g < 0 || display_.channelCount() == 0) return std::nullopt;
     const ChannelTable& table = session_.table();
     const auto p = static_cast<uint32_t>(g);
-    CoordinatedGroup group{g, groupChannels(table, p), groupChannelGrid(table, p), {}};
-    group.rules.guards = loadGuards(settings_);
-    group.rules.image = groupReceiverImage(table, p);
-    return group;
+    return CoordinatedGroup{g, groupChannels(table, p), groupChannelGrid(table, p),
+                            groupReceiverImage(table, p),
+                            accepted_ ? *accepted_ : loadCoordinationChoices(settings_)};
 }
 
 void CoordinationMenu::checkCompatibility() {
     std::optional<CoordinatedGroup> group = groupOnDisplay();
     if (!group) return;
     CompatibilityCheckDialog dialog(std::move(*group), texts_, &window_);
-    dialog.exec();
-    rememberGuards(dialog.guards());
+    if (dialog.exec() == QDialog::Accepted) remember(dialog.choices());
 }
 
 void CoordinationMenu::makeGroupCompatible() {
@@ -76,9 +76,8 @@ void CoordinationMenu::makeGroupCompatible() {
     const int g = group->group;
     const coordination::ChannelGrid grid = group->grid;
     MakeCompatibleDialog dialog(std::move(*group), texts_, &window_);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    rememberGuards(dialog.guards());
-    if (!accepted) return;
+    if (dialog.exec() != QDialog::Accepted) return;
+    remember(dialog.choices());
     for (const size_t c : dialog.proposal().replaced) {
         session_.table().Frequency[static_cast<size_t>(g)][c] = groupGridFrequency(
             session_.table(), static_cast<uint32_t>(g), grid, dialog.proposal().frequencies[c]);
@@ -86,8 +85,18 @@ void CoordinationMenu::makeGroupCompatible() {
     }
 }
 
-void CoordinationMenu::rememberGuards(const coordination::Guards& guards) {
-    if (saveGuards(settings_, guards)) return;
+void CoordinationMenu::showSpectrum() {
+    const std::optional<CoordinatedGroup> group = groupOnDisplay();
+    if (!group) return;
+    std::optional<coordination::SpectrumModel> model = groupSpectrum(*group);
+    if (!model) return;
+    SpectrumDialog dialog(group->group, std::move(*model), texts_, &window_);
+    dialog.exec();
+}
+
+void CoordinationMenu::remember(const CoordinationChoices& choices) {
+    accepted_ = choices;
+    if (saveCoordinationChoices(settings_, choices)) return;
     prompter_.inform("Cannot create file " + settings_.path().toStdString(),
                      texts_.LocalText(text::kError), Prompter::Icon::Error);
 }

@@ -514,6 +514,9 @@ INSTANTIATE_TEST_SUITE_P(
                                  "--count", "1", "--keep", "470000", "--keep", "470050"},
         std::vector<const char*>{"coordinate", "p.qvm", "-o", "out.qvm"},
         std::vector<const char*>{"export-csv", "p.qvm"},
+        std::vector<const char*>{"spectrum", "p.qvm"},
+        std::vector<const char*>{"spectrum", "p.qvm", "-o", "out.bmp"},
+        std::vector<const char*>{"spectrum", "p.qvm", "--size", "100x900", "-o", "out.png"},
         std::vector<const char*>{"import-csv", "p.csv", "-o", "out.qvm"}),
     [](const auto& info) { return "Line" + std::to_string(info.index); });
 

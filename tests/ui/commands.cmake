@@ -7,12 +7,14 @@ quorprog_test(NAME commands_test
         ${CMAKE_CURRENT_LIST_DIR}/qt_application.cpp
         ${CMAKE_CURRENT_LIST_DIR}/commands_test_support.cpp
         ${CMAKE_CURRENT_LIST_DIR}/channel_step_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/coordination_dialogs_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/coordination_menu_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/frequency_text_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/grid_editing_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/group_view_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/programmer_selection_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/serial_window_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/spectrum_view_test.cpp
     LIBRARIES quorprog_ui quorprog_test_fakes Qt6::Test
     QT)
 

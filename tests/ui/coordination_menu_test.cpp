@@ -67,6 +67,45 @@ TEST(CoordinationMenu, MakeGroupCompatibleCommitsTheNewFrequenciesAndKeepsTheGua
     EXPECT_EQ(settings.readValue("COORDINATION", "SPACING"), "350");
 }
 
+// A guard changed and then cancelled is not kept; the check dialog's Close keeps it.
+struct GuardKeepingCase {
+    const char* name;
+    bool check;          // the check dialog, or the make-compatible one
+    const char* button;  // pressed to leave; nullptr: Escape (reject)
+    bool kept;
+};
+
+class CoordinationMenuGuards : public ::testing::TestWithParam<GuardKeepingCase> {};
+
+TEST_P(CoordinationMenuGuards, KeepsTheGuardsOnlyWhenTheDialogIsAccepted) {
+    const GuardKeepingCase& row = GetParam();
+    MenuRig shell;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QDoubleSpinBox*>("editSpacing")->setValue(500);
+        if (row.button) {
+            dialog->findChild<QPushButton*>(row.button)->click();
+        } else {
+            dialog->reject();
+        }
+    });
+    if (row.check) {
+        shell.menu.checkCompatibility();
+    } else {
+        shell.menu.makeGroupCompatible();
+    }
+    EXPECT_EQ(shell.settings.readValue("COORDINATION", "SPACING"), row.kept ? "500" : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, CoordinationMenuGuards,
+    ::testing::Values(GuardKeepingCase{"CheckClosed", true, "btnClose", true},
+                      GuardKeepingCase{"CheckEscaped", true, nullptr, false},
+                      GuardKeepingCase{"MakeCancelled", false, "btnCancel", false},
+                      GuardKeepingCase{"MakeEscaped", false, nullptr, false}),
+    [](const ::testing::TestParamInfo<GuardKeepingCase>& info) { return info.param.name; });
+
 // A reference divider of 1023 steps by 12800 ÷ 1023 kHz, no whole number of hertz: the grid is
 // counted in points and stays exact, and what OK puts in the table is a point the encoding keeps.
 TEST(CoordinationMenu, MakeGroupCompatibleWorksOnAStepOfNoWholeHertz) {

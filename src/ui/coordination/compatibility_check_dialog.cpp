@@ -8,19 +8,11 @@
 #include "coordination/compatibility_check.h"
 #include "text/text_ids.h"
 #include "ui/coordination/coordination_cells.h"
+#include "ui/coordination/spectrum_dialog.h"
 
 namespace quorprog {
 
 namespace {
-
-// By ConflictKind, in its order.
-constexpr int kKindTexts[] = {text::kKindSpacing, text::kKindIm3,      text::kKindIm3x3,
-                              text::kKindIm5,     text::kKindImage,    text::kKindExcluded,
-                              text::kKindScan};
-
-int kindText(coordination::ConflictKind kind) {
-    return kKindTexts[static_cast<int>(kind)];
-}
 
 // "; " between sources: the locale's decimal separator may be a comma.
 QString sourcesCell(const std::vector<coordination::Hertz>& sources) {
@@ -38,23 +30,34 @@ CompatibilityCheckDialog::CompatibilityCheckDialog(CoordinatedGroup group, const
                           text::kSourcesKhz, text::kProductKhz, text::kDistanceKhz},
                          "gridConflicts", parent) {
     setObjectName("formCompatibility");
+    QPushButton* spectrum =
+        buttons_->addButton(local(text::kSpectrum), QDialogButtonBox::ActionRole);
+    spectrum->setObjectName("btnSpectrum");
+    connect(spectrum, &QPushButton::clicked, this, &CompatibilityCheckDialog::showSpectrum);
     buttons_->addButton(local(text::kClose), QDialogButtonBox::AcceptRole)
         ->setObjectName("btnClose");
-    resize(720, 420);
+    resize(860, 600);
     refresh();
 }
 
 void CompatibilityCheckDialog::refresh() {
     const std::vector<coordination::Conflict> conflicts =
-        coordination::findConflicts(group().channels, group().rules);
+        coordination::findConflicts(group().channels, groupRules(group()));
     summary_->setText(conflicts.empty() ? local(text::kGroupIsCompatible)
                                         : local(text::kConflictCount).arg(conflicts.size()));
     table_->setRowCount(0);
     for (const coordination::Conflict& conflict : conflicts) {
         appendRow(*table_, {channelCell(conflict.channel), khzCell(conflict.frequency),
-                            local(kindText(conflict.kind)), sourcesCell(conflict.sources),
+                            local(conflictKindText(conflict.kind)), sourcesCell(conflict.sources),
                             khzCell(conflict.product), khzCell(conflict.distance)});
     }
+}
+
+void CompatibilityCheckDialog::showSpectrum() {
+    std::optional<coordination::SpectrumModel> model = groupSpectrum(group());
+    if (!model) return;
+    SpectrumDialog dialog(group().group, std::move(*model), texts(), this);
+    dialog.exec();
 }
 
 }  // namespace quorprog

@@ -5,7 +5,7 @@
 namespace quorprog {
 
 // "Check compatibility…": the conflicts of the group on display, one row each (channel, kind,
-// sources, product, distance), or that the group is compatible.
+// sources, product, distance), or that the group is compatible; "Spectrum…" shows them.
 class CompatibilityCheckDialog : public CoordinationDialog {
     Q_OBJECT
   public:
@@ -14,6 +14,7 @@ class CompatibilityCheckDialog : public CoordinationDialog {
 
   private:
     void refresh() override;
+    void showSpectrum();
 };
 
 }  // namespace quorprog

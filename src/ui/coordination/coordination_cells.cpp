@@ -3,9 +3,23 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
+#include "text/text_ids.h"
 #include "ui/numbers/display_numbers.h"
 
 namespace quorprog {
+
+namespace {
+
+// By ConflictKind, in its order.
+constexpr int kKindTexts[] = {text::kKindSpacing, text::kKindIm3,   text::kKindIm3x3,
+                              text::kKindIm5,     text::kKindImage, text::kKindExcluded,
+                              text::kKindScan};
+
+}  // namespace
+
+int conflictKindText(coordination::ConflictKind kind) {
+    return kKindTexts[static_cast<int>(kind)];
+}
 
 QString channelCell(size_t channel) {
     return QString::asprintf("%02zX", channel);

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <cstddef>
 
-#include "coordination/frequency_units.h"
+#include "coordination/compatibility_check.h"
 
 class QTableWidget;
 class QWidget;
@@ -15,6 +15,8 @@ namespace quorprog {
 // hexadecimal digits, kHz in the user's locale.
 QString channelCell(size_t channel);
 QString khzCell(coordination::Hertz frequency);
+// The text id naming a kind of conflict.
+int conflictKindText(coordination::ConflictKind kind);
 
 // A read-only table with these column titles and no rows yet.
 QTableWidget* coordinationTable(const QStringList& titles, const char* objectName, QWidget* parent);

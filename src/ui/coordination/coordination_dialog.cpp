@@ -1,6 +1,7 @@
 #include "ui/coordination/coordination_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QStringList>
 #include <QTableWidget>
@@ -9,6 +10,7 @@
 #include "text/local_texts.h"
 #include "ui/coordination/coordination_cells.h"
 #include "ui/coordination/guard_fields.h"
+#include "ui/coordination/site_fields.h"
 
 namespace quorprog {
 
@@ -17,7 +19,8 @@ CoordinationDialog::CoordinationDialog(CoordinatedGroup group, const LocalTexts&
                                        const char* tableName, QWidget* parent)
     : QDialog(parent), group_(std::move(group)), texts_(texts) {
     setWindowTitle(local(titleText).arg(group_.group));
-    guards_ = new GuardFields(group_.rules.guards, texts_, this);
+    guards_ = new GuardFields(group_.choices, texts_, this);
+    site_ = new SiteFields(group_.choices, texts_, this);
     summary_ = new QLabel(this);
     summary_->setObjectName("labelSummary");
     summary_->setWordWrap(true);
@@ -25,21 +28,30 @@ CoordinationDialog::CoordinationDialog(CoordinatedGroup group, const LocalTexts&
     for (const int id : columnTexts) titles << local(id);
     table_ = coordinationTable(titles, tableName, this);
     buttons_ = new QDialogButtonBox(this);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(guards_);
-    layout->addWidget(summary_);
-    layout->addWidget(table_);
-    layout->addWidget(buttons_);
+    layout_ = new QVBoxLayout(this);
+    layout_->addWidget(guards_);
+    layout_->addWidget(site_);
+    layout_->addWidget(summary_);
+    layout_->addWidget(table_);
+    layout_->addWidget(buttons_);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(guards_, &GuardFields::changed, this, [this] {
-        group_.rules.guards = guards_->guards();
+    const auto changed = [this] {
+        CoordinationChoices& choices = group_.choices;
+        choices.guards = guards_->guards();
+        choices.profile = guards_->profile();
+        choices.window = guards_->window();
+        site_->collect(choices);
+        choicesChanged();
         refresh();
-    });
+    };
+    connect(guards_, &GuardFields::changed, this, changed);
+    connect(site_, &SiteFields::changed, this, changed);
 }
 
-coordination::Guards CoordinationDialog::guards() const {
-    return guards_->guards();
+void CoordinationDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return event->accept();
+    QDialog::keyPressEvent(event);
 }
 
 QString CoordinationDialog::local(int textId) const {
