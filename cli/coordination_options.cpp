@@ -24,9 +24,18 @@ bool isPlainNumber(const std::string& text) {
            text.find('.') == text.rfind('.');
 }
 
+// A plain number with a non-zero digit past the third decimal: parseKhz keeps whole hertz only.
+bool isFinerThanAHertz(const std::string& text) {
+    const size_t dot = text.find('.');
+    return dot != std::string::npos && text.size() > dot + 4 &&
+           text.find_first_not_of('0', dot + 4) != std::string::npos;
+}
+
 Hertz khzValue(const std::string& option, const std::string& text) {
     const auto value = coordination::parseKhz(text);
     if (value) return *value;
+    if (isPlainNumber(text) && isFinerThanAHertz(text))
+        throw UsageError(option + " " + text + " is finer than 1 Hz (0.001 kHz)");
     if (isPlainNumber(text))
         throw UsageError(option + " " + text + " is out of range (at most 10000000 kHz)");
     throw UsageError(option + " wants kHz written with digits and a dot, not \"" + text + "\"");

@@ -177,10 +177,10 @@ Commands:
       the group's range, off its step (see coordinate) or finer than a channel file keeps, is
       refused with its line number and nothing is written.
 
-  CSV input (check, sheet, export-csv, import-csv) is read as RFC 4180: a UTF-8 byte order
-  mark, CR LF or LF line ends, quoted fields ("" for a quote), blanks around fields and blank
-  lines at the end are taken; anything else is refused naming its line and column. A CSV file
-  larger than 1 MiB is refused.
+CSV INPUT (check, sheet, spectrum, export-csv, import-csv) is read as RFC 4180: a UTF-8 byte
+order mark, CR LF or LF line ends, quoted fields ("" for a quote), blanks around fields and
+blank lines at the end are taken; anything else is refused naming its line and column. A CSV
+file larger than 1 MiB is refused.
 
 BACKUPS: every read keeps the image it read, and every write, once its check read has
 confirmed the device, keeps what the device held before the first byte is written. They are

@@ -31,8 +31,9 @@ MainWindowCommands::MainWindowCommands(TformMain& window)
       selection_(new ProgrammerSelection(this, window.controls(), link_, window.prompter(),
                                          window.texts(),
                                          [] { return checkComPorts(defaultSettingsFile()); },
-                                         [&window](const QString& hint) {
-                                             window.hoverHelp().setStandingText(hint);
+                                         [this](const QString& hint) {
+                                             scanHint_ = hint;
+                                             showStandingText();
                                          })),
       grid_(new GridEditor(this, window, window.controls(), session_, display_, window.prompter(),
                            window.texts())),
@@ -73,16 +74,25 @@ void MainWindowCommands::openFileAtStart(const QString& path) {
         QTimer::singleShot(0, this, &MainWindowCommands::openPendingFile);
         return;
     }
-    const std::string name = QFileInfo(path).fileName().toStdString();
+    showStandingText();
+}
+
+// Why no programmer was found comes first: without one there is no read to wait for.
+void MainWindowCommands::showStandingText() {
+    QString text = scanHint_;
+    if (text.isEmpty() && !pendingFile_.isEmpty()) {
+        const std::string name = QFileInfo(pendingFile_).fileName().toStdString();
+        text = QString::fromStdString(window_.texts().LocalTextWith(text::kOpensAfterRead, name));
+    }
     // A file name is no markup, whatever characters it holds.
     window_.controls().labelHelp->setTextFormat(Qt::PlainText);
-    window_.controls().labelHelp->setText(
-        QString::fromStdString(window_.texts().LocalTextWith(text::kOpensAfterRead, name)));
+    window_.hoverHelp().setStandingText(text);
 }
 
 void MainWindowCommands::openPendingFile() {
     if (pendingFile_.isEmpty() || !session_.hasImage()) return;
     const QString path = std::exchange(pendingFile_, QString());
+    showStandingText();
     toolbar_->openFile(path);
 }
 

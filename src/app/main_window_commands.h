@@ -50,6 +50,8 @@ class MainWindowCommands : public QObject {
     // Ctrl+S in the grid: the service password, then the service data dialog on the group shown.
     void openServiceMode();
     void openPendingFile();
+    // The text under the toolbar while the mouse rests on no control.
+    void showStandingText();
 
     TformMain& window_;
     SystemClock clock_{systemDateSeparator()};
@@ -70,6 +72,7 @@ class MainWindowCommands : public QObject {
     bool shown_ = false;
     // The file given at start that waits for a device; empty when none waits.
     QString pendingFile_;
+    QString scanHint_;  // why the last search found no programmer, or empty
 };
 
 }  // namespace quorprog

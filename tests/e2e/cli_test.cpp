@@ -431,7 +431,7 @@ TEST_F(CliTest, ImportCsvTakesFrequenciesOnTheGroupsStepAndRange) {
         {"group,channel,frequency_khz,subtone\n0,2,500000.001,0\n", {"--step", "0.001"}, 1,
          "line 2, column 3 (frequency_khz): 500000.001 kHz cannot be kept exactly"},
         {"group,channel,frequency_khz,subtone\n0,2,470000,0\n", {"--step", "0.0004"}, 2,
-         "--step wants kHz"},
+         "--step 0.0004 is finer than 1 Hz"},
         {"group,channel,frequency_khz,subtone\n0,2,470000,0\n", {"--step", "0"}, 2,
          "--step must be at least 0.001 kHz"},
     };
