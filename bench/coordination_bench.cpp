@@ -102,10 +102,14 @@ void benchSearch(const SearchCase& row) {
 
 int main() {
     benchCheck();
+    // The whole 8 MHz channel with the default guards last: its exact search is the longest.
     const SearchCase rows[] = {
-        {"default", 614000, 620000, 25, true},   {"standard", 614000, 620000, 25, true},
-        {"default", 470000, 478000, 25, true},   {"standard", 470000, 478000, 25, true},
+        {"default", 614000, 620000, 25, true},    {"standard", 614000, 620000, 25, true},
         {"default", 470000, 790000, 12.5, false}, {"standard", 470000, 790000, 12.5, false},
+        {"standard", 470000, 478000, 25, true},   {"default", 470000, 478000, 25, true},
     };
-    for (const SearchCase& row : rows) benchSearch(row);
+    for (const SearchCase& row : rows) {
+        benchSearch(row);
+        std::fflush(stdout);
+    }
 }
