@@ -26,7 +26,7 @@ constexpr uint64_t kSeed = 0x5175'6f72'7665'6cULL;
 constexpr size_t kExhaustivePoints = 700;
 constexpr size_t kExactSearchNodes = 50000;
 // Steps of local search: counted rather than timed, so that a loaded machine finds the same set.
-constexpr size_t kNarrowLocalSteps = 20000;
+constexpr size_t kNarrowLocalSteps = 5000;
 constexpr size_t kWideLocalSteps = 500;
 
 // The kept channels on an otherwise empty grid.
@@ -146,7 +146,7 @@ CoordinationResult coordinate(const CoordinationRequest& request) {
     const bool narrow = start.grid().size() <= kExhaustivePoints;
     const SearchClock::duration budget = std::max(request.budget, SearchClock::duration::zero());
     std::vector<Hertz> improved = largerSetByLocalSearch(
-        {start, request.count, started + (narrow ? budget * 3 / 5 : budget)}, candidates.front(),
+        {start, request.count, started + (narrow ? budget * 3 / 4 : budget)}, candidates.front(),
         kSeed, narrow ? kNarrowLocalSteps : kWideLocalSteps);
     if (narrow) {
         bool proven = false;
