@@ -1,11 +1,10 @@
 // Times the compatibility check of a full group and the search for compatible channels, and puts
 // first-fit's channel count and, for single TV channels, the exhaustive optimum beside the
 // search's. Build it with optimisation for figures that mean something (CMAKE_BUILD_TYPE=Release).
-//
-//     coordination_bench [SECONDS]   # the time each exhaustive search may take (default 300)
+// The exhaustive searches have no time limit: on this machine they take minutes.
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
+#include <cstdint>
 #include <vector>
 
 #include "coordination/compatibility_check.h"
@@ -64,7 +63,7 @@ CoordinationRules rulesOf(const char* guards) {
     return rules;
 }
 
-void benchSearch(const SearchCase& row, std::chrono::seconds exhaustiveLimit) {
+void benchSearch(const SearchCase& row) {
     CoordinationRequest request;
     request.grid = {hertzFromKhz(row.fromKhz), hertzFromKhz(row.toKhz), hertzFromKhz(row.stepKhz)};
     request.count = 1000;
@@ -88,27 +87,29 @@ void benchSearch(const SearchCase& row, std::chrono::seconds exhaustiveLimit) {
                              1));
         return;
     }
-    // The exhaustive search starts from first-fit's size, so that it proves rather than
-    // confirms what ours found.
+    // The exact search without any limit, from nothing, so that it proves rather than confirms
+    // what ours found.
     const CompatibleSetBuilder empty(GridMarks(request.grid), request.rules);
     bool proven = false;
     start = Clock::now();
-    const std::vector<Hertz> optimum = largestSetByBranchAndBound(
-        {empty, request.count, start + exhaustiveLimit}, firstFit, proven);
-    std::printf(", %s %zu in %.1f s\n",
-                proven ? "exhaustive optimum" : "not proven in time, best a long search found",
-                optimum.size(), millisecondsSince(start) / 1000);
+    const std::vector<Hertz> optimum = largestSetByRussianDolls(
+        {empty, request.count, Clock::time_point::max()}, {}, SIZE_MAX, proven);
+    std::printf(", exhaustive optimum %zu in %.1f s%s\n", optimum.size(),
+                millisecondsSince(start) / 1000, proven ? "" : " (NOT PROVEN)");
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    const std::chrono::seconds limit(argc > 1 ? std::atoi(argv[1]) : 300);
+int main() {
     benchCheck();
+    // The whole 8 MHz channel with the default guards last: its exact search is the longest.
     const SearchCase rows[] = {
-        {"default", 614000, 620000, 25, true},   {"standard", 614000, 620000, 25, true},
-        {"default", 470000, 478000, 25, true},   {"standard", 470000, 478000, 25, true},
+        {"default", 614000, 620000, 25, true},    {"standard", 614000, 620000, 25, true},
         {"default", 470000, 790000, 12.5, false}, {"standard", 470000, 790000, 12.5, false},
+        {"standard", 470000, 478000, 25, true},   {"default", 470000, 478000, 25, true},
     };
-    for (const SearchCase& row : rows) benchSearch(row, limit);
+    for (const SearchCase& row : rows) {
+        benchSearch(row);
+        std::fflush(stdout);
+    }
 }

@@ -22,8 +22,12 @@ constexpr int kMaxSkippingPasses = 48;
 constexpr size_t kWorkBudget = 8'000'000;
 constexpr uint64_t kSeed = 0x5175'6f72'7665'6cULL;
 // Grids of at most this many points (a TV channel's width at 12.5 kHz and coarser) get the
-// exact search after the local one.
+// exact search, which stops after adding this many channels: about half a second here.
 constexpr size_t kExhaustivePoints = 700;
+constexpr size_t kExactSearchNodes = 50000;
+// Steps of local search: counted rather than timed, so that a loaded machine finds the same set.
+constexpr size_t kNarrowLocalSteps = 5000;
+constexpr size_t kWideLocalSteps = 500;
 
 // The kept channels on an otherwise empty grid.
 CompatibleSetBuilder startingSet(const CoordinationRequest& request) {
@@ -137,16 +141,17 @@ CoordinationResult coordinate(const CoordinationRequest& request) {
 
     std::stable_sort(candidates.begin(), candidates.end(),
                      [](const auto& a, const auto& b) { return a.size() > b.size(); });
-    // Local search from the largest greedy set; on a narrow band, then branch and bound from
-    // the set it found, which may prove it the largest and end early.
+    // Local search from the largest greedy set; on a narrow band, then the exact search, which
+    // may prove the set the largest there is.
     const bool narrow = start.grid().size() <= kExhaustivePoints;
     const SearchClock::duration budget = std::max(request.budget, SearchClock::duration::zero());
-    const SearchStart local{start, request.count, started + (narrow ? budget * 2 / 5 : budget)};
-    std::vector<Hertz> improved = largerSetByLocalSearch(local, candidates.front(), kSeed);
+    std::vector<Hertz> improved = largerSetByLocalSearch(
+        {start, request.count, started + (narrow ? budget * 3 / 4 : budget)}, candidates.front(),
+        kSeed, narrow ? kNarrowLocalSteps : kWideLocalSteps);
     if (narrow) {
         bool proven = false;
-        improved = largestSetByBranchAndBound({start, request.count, started + budget},
-                                              std::move(improved), proven);
+        improved = largestSetByRussianDolls({start, request.count, started + budget},
+                                            std::move(improved), kExactSearchNodes, proven);
     }
     candidates.insert(candidates.begin(), ascending(std::move(improved)));
 

@@ -7,7 +7,7 @@ namespace quorprog::coordination {
 
 namespace {
 
-// Branch and bound reads the clock once per this many nodes: reading it costs more than a node
+// The exact search reads the clock once per this many nodes: reading it costs more than a node
 // of a small grid. A step of local search costs far more, and reads it every time.
 constexpr unsigned kNodesPerClockRead = 64;
 // Local search takes out one to this many neighbouring channels at a step.
@@ -39,81 +39,113 @@ CompatibleSetBuilder builderWith(const CompatibleSetBuilder& kept, const std::ve
     return builder;
 }
 
-// Depth first over the free grid points in ascending order, each node bounded by the most of the
-// points left that the spacing guard alone lets stand together. The best set known bounds the
-// tree from the start; sets that reach further ends come early, where products fall outside.
-class BranchAndBound {
+// Russian-doll search over the points the start leaves free, p0 < p1 < … : the most channels
+// each suffix p[k..] admits besides the kept ones, most[k], solved from the top of the band down.
+// most[k] is most[k + 1] or one more, and one more only with p[k] in the set; so each step looks
+// only for that one set, and every point p[j] it might take next is bounded by most[j], already
+// proven. A subset of a compatible set is compatible, which is what makes the bound hold.
+class RussianDolls {
   public:
-    BranchAndBound(const SearchStart& start, std::vector<Hertz> best)
+    RussianDolls(const SearchStart& start, size_t nodeLimit)
         : builder_(start.kept),
-          count_(start.count),
-          deadline_(start.deadline, kNodesPerClockRead),
-          best_(std::move(best)),
-          spacing_(start.kept.rules().guards.spacing) {}
-
-    bool run() {
-        descend(0);
-        return !deadline_.passed();
+          wanted_(start.count > start.kept.channels().size()
+                      ? start.count - start.kept.channels().size()
+                      : 0),
+          nodesLeft_(nodeLimit),
+          deadline_(start.deadline, kNodesPerClockRead) {
+        const GridMarks& grid = builder_.grid();
+        for (size_t i = 0; i < grid.size(); ++i) {
+            if (!grid.marked(i)) free_.push_back(i);
+        }
+        most_.assign(free_.size() + 1, 0);
     }
 
-    std::vector<Hertz> best() && { return std::move(best_); }
+    // True when every suffix was solved: then best() is the maximum, or reaches the count.
+    bool run() {
+        for (size_t k = free_.size(); k-- > 0;) {
+            most_[k] = most_[k + 1];
+            if (most_[k] >= wanted_) continue;
+            builder_.add(frequency(k));
+            const bool found = extend(k + 1, most_[k] + 1) || stopped_;
+            builder_.remove(frequency(k));
+            if (stopped_) return false;
+            if (found) {
+                ++most_[k];
+                best_ = solution_;
+            }
+        }
+        return true;
+    }
+
+    // The kept channels and the largest set of suffix found, kept ones first.
+    std::vector<Hertz> best() && {
+        std::vector<Hertz> set = builder_.channels();
+        set.insert(set.end(), best_.begin(), best_.end());
+        return set;
+    }
 
   private:
-    void descend(size_t from) {
-        const size_t size = builder_.channels().size();
-        if (size > best_.size()) best_ = builder_.channels();
-        if (best_.size() >= count_ || deadline_.passed()) return;
-
+    // Whether channels from free_[from..] grow the set to `target` added channels; the set
+    // found is left in solution_.
+    bool extend(size_t from, size_t target) {
+        const size_t added = builder_.channels().size() - kept_;
+        if (added >= target) {
+            solution_.assign(builder_.channels().begin() + static_cast<ptrdiff_t>(kept_),
+                             builder_.channels().end());
+            return true;
+        }
         const GridMarks& grid = builder_.grid();
-        std::vector<size_t> free;
-        for (size_t i = from; i < grid.size(); ++i) {
-            if (!grid.marked(i)) free.push_back(i);
+        for (size_t j = from; j < free_.size(); ++j) {
+            if (added + most_[j] < target) return false;
+            if (grid.marked(free_[j])) continue;
+            if (nodesLeft_ == 0 || deadline_.passed()) {
+                stopped_ = true;
+                return false;
+            }
+            --nodesLeft_;
+            builder_.add(frequency(j));
+            const bool found = extend(j + 1, target);
+            builder_.remove(frequency(j));
+            if (found || stopped_) return found;
         }
-        // room[k]: how many of free[k..] the spacing guard lets stand together. The leftmost
-        // point of such a run can always be free[k] itself, so room[k] = 1 + room[next].
-        std::vector<size_t> room(free.size() + 1, 0);
-        for (size_t k = free.size(), next = free.size(); k-- > 0;) {
-            while (next > k + 1 &&
-                   grid.frequency(free[next - 1]) - grid.frequency(free[k]) >= spacing_)
-                --next;
-            room[k] = 1 + room[next];
-        }
-        for (size_t k = 0; k < free.size(); ++k) {
-            if (size + room[k] <= best_.size() || best_.size() >= count_) return;
-            const Hertz f = grid.frequency(free[k]);
-            builder_.add(f);
-            descend(free[k] + 1);
-            builder_.remove(f);
-            if (deadline_.passed()) return;
-        }
+        return false;
     }
 
+    Hertz frequency(size_t k) const { return builder_.grid().frequency(free_[k]); }
+
     CompatibleSetBuilder builder_;
-    size_t count_;
+    size_t kept_ = builder_.channels().size();
+    size_t wanted_;
+    size_t nodesLeft_;
     Deadline deadline_;
+    std::vector<size_t> free_;  // grid indices
+    std::vector<size_t> most_;
+    std::vector<Hertz> solution_;
     std::vector<Hertz> best_;
-    Hertz spacing_;
+    bool stopped_ = false;
 };
 
 }  // namespace
 
-std::vector<Hertz> largestSetByBranchAndBound(const SearchStart& start, std::vector<Hertz> best,
-                                              bool& proven) {
-    BranchAndBound search(start, std::move(best));
+std::vector<Hertz> largestSetByRussianDolls(const SearchStart& start, std::vector<Hertz> best,
+                                            size_t nodeLimit, bool& proven) {
+    RussianDolls search(start, nodeLimit);
     proven = search.run();
-    return std::move(search).best();
+    std::vector<Hertz> found = std::move(search).best();
+    return found.size() > best.size() ? found : best;
 }
 
 std::vector<Hertz> largerSetByLocalSearch(const SearchStart& start, std::vector<Hertz> best,
-                                          uint64_t seed) {
+                                          uint64_t seed, size_t stepLimit) {
     CompatibleSetBuilder builder = builderWith(start.kept, best);
     const size_t keptCount = start.kept.channels().size();
     const GridMarks& grid = builder.grid();
     std::mt19937_64 random(seed);
     Deadline deadline(start.deadline, 1);
     std::vector<size_t> free;
-    while (best.size() < start.count && builder.channels().size() > keptCount &&
-           !deadline.passed()) {
+    for (size_t step = 0; step < stepLimit && best.size() < start.count &&
+                          builder.channels().size() > keptCount && !deadline.passed();
+         ++step) {
         // A few neighbours in frequency, around a channel drawn at random.
         std::vector<Hertz> movable(builder.channels().begin() + static_cast<ptrdiff_t>(keptCount),
                                    builder.channels().end());

@@ -1,8 +1,10 @@
 #include "coordination/coordinate.h"
+#include "coordination/set_search.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 #include <set>
 
@@ -120,6 +122,43 @@ TEST(Coordinate, EverySetFoundPassesTheCheckWithTheSameGuards) {
             more.push_back(f);
             EXPECT_FALSE(findConflicts(more, request.rules).empty()) << "free " << khzText(f);
         }
+    }
+}
+
+
+// The exact search against every compatible subset of a grid of at most 14 points: the largest compatible
+// set, kept channels included and the count respected, must be what it proves.
+TEST(Coordinate, ExactSearchOnATinyBandFindsTheLargestSetThereIs) {
+    std::mt19937 random(20261209);
+    for (int round = 0; round < 40; ++round) {
+        CoordinationRequest request = randomRequest(random);
+        SCOPED_TRACE("round " + std::to_string(round));
+        request.grid.to = std::min(request.grid.to, request.grid.from + 13 * request.grid.step);
+        if (!findConflicts(request.keep, request.rules).empty()) continue;
+        CompatibleSetBuilder kept(GridMarks(request.grid), request.rules);
+        for (const Hertz f : request.keep) kept.add(f);
+
+        // Every compatible set, grown one point at a time: a set that fails the check has no
+        // compatible superset, so nothing is missed by going no further.
+        size_t largest = request.keep.size();
+        std::vector<Hertz> set = request.keep;
+        const std::function<void(size_t)> grow = [&](size_t from) {
+            largest = std::max(largest, set.size());
+            for (size_t i = from; i < request.grid.pointCount(); ++i) {
+                set.push_back(request.grid.point(i));
+                if (findConflicts(set, request.rules).empty()) grow(i + 1);
+                set.pop_back();
+            }
+        };
+        grow(0);
+        const size_t expected = std::max(request.keep.size(), std::min(largest, request.count));
+
+        bool proven = false;
+        const std::vector<Hertz> found = largestSetByRussianDolls(
+            {kept, request.count, SearchClock::time_point::max()}, {}, SIZE_MAX, proven);
+        EXPECT_TRUE(proven);
+        EXPECT_EQ(found.size(), expected);
+        EXPECT_TRUE(findConflicts(found, request.rules).empty());
     }
 }
 
