@@ -1,7 +1,9 @@
 // Times the compatibility check of a full group and the search for compatible channels, and puts
 // first-fit's channel count and, for single TV channels, the exhaustive optimum beside the
 // search's. Build it with optimisation for figures that mean something (CMAKE_BUILD_TYPE=Release).
-// The exhaustive searches have no time limit: on this machine they take minutes.
+// The exhaustive searches of a 6 MHz channel have no time limit: on this machine they take
+// minutes. An 8 MHz channel takes far longer; there the exact search runs for five minutes and
+// what it found is the long search's best set, marked as not proven unless it finished.
 #include <chrono>
 #include <cstdio>
 #include <cstdint>
@@ -51,7 +53,7 @@ struct SearchCase {
     double fromKhz;
     double toKhz;
     double stepKhz;
-    bool exhaustive;
+    double exactSeconds;  // the exact search's time limit: 0 none, below 0 no exact search
 };
 
 CoordinationRules rulesOf(const char* guards) {
@@ -80,7 +82,7 @@ void benchSearch(const SearchCase& row) {
                 row.guards, row.fromKhz / 1000, row.toKhz / 1000, row.stepKhz,
                 result.frequencies.size(), searchTime, confirmed ? "checked" : "CHECK FAILED",
                 firstFit.size(), firstFitTime);
-    if (!row.exhaustive) {
+    if (row.exactSeconds < 0) {
         std::printf(", +%.0f %%\n",
                     100.0 * (static_cast<double>(result.frequencies.size()) /
                                  static_cast<double>(firstFit.size()) -
@@ -92,10 +94,16 @@ void benchSearch(const SearchCase& row) {
     const CompatibleSetBuilder empty(GridMarks(request.grid), request.rules);
     bool proven = false;
     start = Clock::now();
-    const std::vector<Hertz> optimum = largestSetByRussianDolls(
-        {empty, request.count, Clock::time_point::max()}, {}, SIZE_MAX, proven);
-    std::printf(", exhaustive optimum %zu in %.1f s%s\n", optimum.size(),
-                millisecondsSince(start) / 1000, proven ? "" : " (NOT PROVEN)");
+    const Clock::time_point deadline =
+        row.exactSeconds == 0
+            ? Clock::time_point::max()
+            : start + std::chrono::duration_cast<Clock::duration>(
+                          std::chrono::duration<double>(row.exactSeconds));
+    const std::vector<Hertz> optimum =
+        largestSetByRussianDolls({empty, request.count, deadline}, {}, SIZE_MAX, proven);
+    std::printf(", %s %zu in %.1f s\n",
+                proven ? "exhaustive optimum" : "best of a long exact search (not proven)",
+                optimum.size(), millisecondsSince(start) / 1000);
 }
 
 }  // namespace
@@ -104,9 +112,9 @@ int main() {
     benchCheck();
     // The whole 8 MHz channel with the default guards last: its exact search is the longest.
     const SearchCase rows[] = {
-        {"default", 614000, 620000, 25, true},    {"standard", 614000, 620000, 25, true},
-        {"default", 470000, 790000, 12.5, false}, {"standard", 470000, 790000, 12.5, false},
-        {"standard", 470000, 478000, 25, true},   {"default", 470000, 478000, 25, true},
+        {"default", 614000, 620000, 25, 0},     {"standard", 614000, 620000, 25, 0},
+        {"default", 470000, 790000, 12.5, -1},  {"standard", 470000, 790000, 12.5, -1},
+        {"standard", 470000, 478000, 25, 300},  {"default", 470000, 478000, 25, 300},
     };
     for (const SearchCase& row : rows) {
         benchSearch(row);
