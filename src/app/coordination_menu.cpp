@@ -14,7 +14,7 @@
 #include "text/local_texts.h"
 #include "ui/coordination/compatibility_check_dialog.h"
 #include "ui/coordination/make_compatible_dialog.h"
-#include "ui/coordination/spectrum_dialog.h"
+#include "ui/coordination/rf_plot_dialog.h"
 
 namespace quorprog {
 

@@ -5,7 +5,7 @@ quorprog_test(NAME cli_tests
         ${CMAKE_CURRENT_SOURCE_DIR}/cli_coordination_test.cpp
         ${CMAKE_CURRENT_SOURCE_DIR}/cli_outputs_test.cpp
         ${CMAKE_CURRENT_SOURCE_DIR}/cli_test.cpp
-        ${CMAKE_CURRENT_SOURCE_DIR}/cli_spectrum_test.cpp
+        ${CMAKE_CURRENT_SOURCE_DIR}/cli_rf_plot_test.cpp
         ${CMAKE_CURRENT_SOURCE_DIR}/ports_test.cpp
     LIBRARIES quorprog_serial quorprog_test_fakes)
 target_include_directories(cli_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/unit)

@@ -14,7 +14,7 @@ quorprog_test(NAME commands_test
         ${CMAKE_CURRENT_LIST_DIR}/group_view_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/programmer_selection_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/serial_window_test.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/spectrum_view_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/rf_plot_view_test.cpp
     LIBRARIES quorprog_ui quorprog_test_fakes Qt6::Test
     QT)
 

@@ -8,7 +8,7 @@
 #include "coordination/compatibility_check.h"
 #include "text/text_ids.h"
 #include "ui/coordination/coordination_cells.h"
-#include "ui/coordination/spectrum_dialog.h"
+#include "ui/coordination/rf_plot_dialog.h"
 
 namespace quorprog {
 

@@ -7,7 +7,7 @@
 #include "coordination/channel_grid.h"
 #include "coordination/coordination_rules.h"
 #include "coordination/rf_scan.h"
-#include "coordination/spectrum_model.h"
+#include "coordination/rf_plot_model.h"
 #include "coordination/tv_channels.h"
 
 namespace quorprog {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "coordination/spectrum_model.h"
+#include "coordination/rf_plot_model.h"
 
 namespace quorprog {
 

@@ -1,4 +1,4 @@
-#include "coordination/spectrum_model.h"
+#include "coordination/rf_plot_model.h"
 
 #include <gtest/gtest.h>
 

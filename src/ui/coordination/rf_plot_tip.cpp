@@ -1,4 +1,4 @@
-#include "ui/coordination/spectrum_tip.h"
+#include "ui/coordination/rf_plot_tip.h"
 
 #include <QStringList>
 

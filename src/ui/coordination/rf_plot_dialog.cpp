@@ -1,4 +1,4 @@
-#include "ui/coordination/spectrum_dialog.h"
+#include "ui/coordination/rf_plot_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -6,7 +6,7 @@
 
 #include "text/local_texts.h"
 #include "text/text_ids.h"
-#include "ui/coordination/spectrum_view.h"
+#include "ui/coordination/rf_plot_view.h"
 
 namespace quorprog {
 

@@ -1,4 +1,4 @@
-#include "ui/coordination/spectrum_view.h"
+#include "ui/coordination/rf_plot_view.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/coordination/spectrum_tip.h"
+#include "ui/coordination/rf_plot_tip.h"
 
 namespace quorprog {
 

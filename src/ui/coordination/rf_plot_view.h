@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <optional>
 
-#include "coordination/spectrum_model.h"
-#include "ui/coordination/spectrum_painter.h"
+#include "coordination/rf_plot_model.h"
+#include "ui/coordination/rf_plot_painter.h"
 
 namespace quorprog {
 

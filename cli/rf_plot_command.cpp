@@ -3,14 +3,14 @@
 
 #include "commands.h"
 #include "coordination/compatibility_check.h"
-#include "coordination/spectrum_model.h"
+#include "coordination/rf_plot_model.h"
 #include "coordination_options.h"
 #include "files/file_bytes.h"
 #include "language_option.h"
 #include "plan_source.h"
 #include "printable_text.h"
 #include "report.h"
-#include "ui/coordination/spectrum_file.h"
+#include "ui/coordination/rf_plot_file.h"
 
 namespace quorprog::cli {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "coordination/spectrum_model.h"
+#include "coordination/rf_plot_model.h"
 
 namespace quorprog {
 

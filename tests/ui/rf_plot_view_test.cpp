@@ -1,6 +1,6 @@
 // The spectrum view on a small scene: the wheel and the drag move the span as the picture
 // promises, and the tooltip names what lies under the mouse (from the model's hit-test).
-#include "ui/coordination/spectrum_view.h"
+#include "ui/coordination/rf_plot_view.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-#include "coordination/spectrum_model.h"
+#include "coordination/rf_plot_model.h"
 
 // The colours of the spectrum picture, one place for the drawing and its legend.
 namespace quorprog::spectrum_style {

@@ -1,4 +1,4 @@
-#include "ui/coordination/spectrum_painter.h"
+#include "ui/coordination/rf_plot_painter.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -9,7 +9,7 @@
 
 #include "text/local_texts.h"
 #include "text/text_ids.h"
-#include "ui/coordination/spectrum_style.h"
+#include "ui/coordination/rf_plot_style.h"
 #include "ui/numbers/display_numbers.h"
 
 namespace quorprog {

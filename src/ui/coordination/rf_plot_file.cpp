@@ -1,4 +1,4 @@
-#include "ui/coordination/spectrum_file.h"
+#include "ui/coordination/rf_plot_file.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -9,7 +9,7 @@
 #include <cctype>
 #include <string>
 
-#include "ui/coordination/spectrum_painter.h"
+#include "ui/coordination/rf_plot_painter.h"
 
 namespace quorprog {
 
