@@ -16,36 +16,68 @@ Hertz ceilDivide(Hertz a, Hertz b) {
 
 }  // namespace
 
-size_t GridMarks::indexOf(Hertz frequency) const {
-    const size_t i = grid_.firstPointFrom(frequency);
-    return i < size() && grid_.point(i) == frequency ? i : size();
+GridMarks::GridMarks(const ChannelGrid& grid) {
+    auto points = std::make_shared<std::vector<Hertz>>(grid.pointCount());
+    for (size_t i = 0; i < points->size(); ++i) (*points)[i] = grid.point(i);
+    if (points->size() > 1 && points->back() > points->front()) {
+        pointsPerHertz_ = static_cast<double>(points->size() - 1) /
+                          static_cast<double>(points->back() - points->front());
+    }
+    counts_.assign(points->size(), 0);
+    points_ = std::move(points);
 }
 
-std::pair<size_t, size_t> GridMarks::near(Hertz multiple, Hertz centre, Hertz guard) const {
+size_t GridMarks::firstPointFrom(Hertz frequency) const {
+    const std::vector<Hertz>& points = *points_;
+    if (points.empty()) return 0;
+    // An estimate from the mean step, then the exact answer by walking: the points ascend.
+    const double estimate = static_cast<double>(frequency - points.front()) * pointsPerHertz_;
+    size_t i = estimate <= 0 ? 0
+               : estimate >= static_cast<double>(points.size())
+                   ? points.size()
+                   : static_cast<size_t>(estimate);
+    while (i > 0 && points[i - 1] >= frequency) --i;
+    while (i < points.size() && points[i] < frequency) ++i;
+    return i;
+}
+
+size_t GridMarks::indexOf(Hertz frequency) const {
+    const size_t i = firstPointFrom(frequency);
+    return i < size() && (*points_)[i] == frequency ? i : size();
+}
+
+std::pair<size_t, size_t> GridMarks::near(Hertz multiple, Hertz centre, Hertz guard,
+                                          const Reach& reach) const {
     if (guard <= 0 || size() == 0) return {0, 0};
     // multiple·f strictly inside (centre − guard, centre + guard): f above
     // ⌊(centre − guard) / multiple⌋ and below ⌈(centre + guard) / multiple⌉.
-    const size_t first = grid_.firstPointFrom(floorDivide(centre - guard, multiple) + 1);
-    const size_t end = grid_.firstPointFrom(ceilDivide(centre + guard, multiple));
+    size_t first = firstPointFrom(std::max(floorDivide(centre - guard, multiple) + 1, reach.low));
+    // A guard spans a few points: walking there is quicker than a second look-up.
+    const Hertz above = ceilDivide(centre + guard, multiple);
+    const std::vector<Hertz>& points = *points_;
+    size_t end = first;
+    while (end < points.size() && points[end] < above && points[end] <= reach.high) ++end;
     if (first >= end) return {0, 0};
     return {first, end};
 }
 
-void GridMarks::markNear(Hertz multiple, Hertz centre, Hertz guard, int delta) {
-    const auto [first, end] = near(multiple, centre, guard);
+void GridMarks::markNear(Hertz multiple, Hertz centre, Hertz guard, int delta,
+                         const Reach& reach) {
+    const auto [first, end] = near(multiple, centre, guard, reach);
     for (size_t i = first; i < end; ++i) counts_[i] += static_cast<uint32_t>(delta);
 }
 
-size_t GridMarks::countUnmarkedNear(Hertz multiple, Hertz centre, Hertz guard) const {
-    const auto [first, end] = near(multiple, centre, guard);
+size_t GridMarks::countUnmarkedNear(Hertz multiple, Hertz centre, Hertz guard,
+                                    const Reach& reach) const {
+    const auto [first, end] = near(multiple, centre, guard, reach);
     return static_cast<size_t>(std::count(counts_.begin() + static_cast<ptrdiff_t>(first),
                                           counts_.begin() + static_cast<ptrdiff_t>(end), 0u));
 }
 
 void GridMarks::markRange(Hertz low, Hertz high) {
     if (size() == 0 || high < low) return;
-    const size_t first = grid_.firstPointFrom(low);
-    const size_t end = grid_.firstPointFrom(high + 1);
+    const size_t first = firstPointFrom(low);
+    const size_t end = firstPointFrom(high + 1);
     for (size_t i = first; i < end; ++i) ++counts_[i];
 }
 
@@ -59,21 +91,74 @@ CompatibleSetBuilder::CompatibleSetBuilder(GridMarks grid, const CoordinationRul
 void CompatibleSetBuilder::markOnSiteProducts() {
     const Guards& guards = rules_.guards;
     const std::vector<Hertz>& site = rules_.onSite;
+    auto mark = [this](Hertz multiple, Hertz centre, Hertz guard, const Reach& reach) {
+        grid_.markNear(multiple, centre, guard, 1, reach);
+    };
+    // The transmitters are sources only: the grid point is the one disturbed.
     for (size_t a = 0; a < site.size(); ++a) {
-        grid_.markNear(1, site[a], guards.spacing);
+        visitRelation(mark, 1, site[a], guards.spacing, true, {{site[a], false}});
         if (rules_.image && rules_.image->intermediateFrequency > 0) {
             // A point whose image falls on the transmitter: image(f) = s ⇔ f = s ∓ 2·IF.
-            grid_.markNear(1, 2 * site[a] - rules_.image->imageOf(site[a]), guards.spacing);
+            visitRelation(mark, 1, 2 * site[a] - rules_.image->imageOf(site[a]), guards.spacing,
+                          true, {{site[a], false}});
         }
         for (size_t b = 0; b < site.size(); ++b) {
             if (a == b) continue;
-            grid_.markNear(1, 2 * site[a] - site[b], guards.im3);
-            grid_.markNear(1, 3 * site[a] - 2 * site[b], guards.im5);
+            visitRelation(mark, 1, 2 * site[a] - site[b], guards.im3, true,
+                          {{site[a], false}, {site[b], false}});
+            visitRelation(mark, 1, 3 * site[a] - 2 * site[b], guards.im5, true,
+                          {{site[a], false}, {site[b], false}});
             if (b < a) continue;
             for (size_t x = 0; x < site.size(); ++x) {
-                if (x != a && x != b) grid_.markNear(1, site[a] + site[b] - site[x], guards.im3x3);
+                if (x == a || x == b) continue;
+                visitRelation(mark, 1, site[a] + site[b] - site[x], guards.im3x3, true,
+                              {{site[a], false}, {site[b], false}, {site[x], false}});
             }
         }
+    }
+}
+
+Reach CompatibleSetBuilder::reachOf(Hertz victim) const {
+    // reaches(): twice the distance at most the window.
+    const Hertz half = rules_.window / 2;
+    return {victim - half, victim + half};
+}
+
+template <typename Visit>
+void CompatibleSetBuilder::visitRelation(Visit& visit, Hertz multiple, Hertz centre, Hertz guard,
+                                         bool pointIsVictim,
+                                         std::initializer_list<Member> members) const {
+    if (rules_.window <= 0) {
+        visit(multiple, centre, guard, Reach{});
+        return;
+    }
+    const auto [lowest, highest] = std::minmax(members, [](const Member& a, const Member& b) {
+        return a.frequency < b.frequency;
+    });
+    // Every member within reach of the victim: none is when they spread wider than the window.
+    if (highest.frequency - lowest.frequency > rules_.window) return;
+    // And every victim reaches every point of the range when all of it lies within half the
+    // window: then the range is marked once, as without a window.
+    const Hertz below = std::min(lowest.frequency, floorDivide(centre - guard, multiple));
+    const Hertz above = std::max(highest.frequency, ceilDivide(centre + guard, multiple));
+    if (2 * (above - below) <= rules_.window) {
+        visit(multiple, centre, guard, Reach{});
+        return;
+    }
+    if (pointIsVictim) {
+        Reach reach;
+        for (const Member& m : members) {
+            const Reach around = reachOf(m.frequency);
+            reach = {std::max(reach.low, around.low), std::min(reach.high, around.high)};
+        }
+        if (reach.low <= reach.high) visit(multiple, centre, guard, reach);
+    }
+    for (const Member& victim : members) {
+        if (!victim.victim) continue;
+        const bool reached = std::all_of(members.begin(), members.end(), [&](const Member& m) {
+            return &m == &victim || rules_.reaches(m.frequency, victim.frequency);
+        });
+        if (reached) visit(multiple, centre, guard, reachOf(victim.frequency));
     }
 }
 
@@ -87,35 +172,49 @@ void CompatibleSetBuilder::markOnSiteProducts() {
 //   im5       |3f − (g + 2b)|, |2f − (3b − g)|, |f − (3g − 2b)|, |f − (3b − 2g)|, and for a
 //             channel b as victim |3f − (b + 2g)|, |2f − (3g − b)|
 //   image     |f − image(g)|, and f whose image falls near g
+// Each relation names the members that may be its victim, for the receiver's window.
+template <typename Visit>
+void CompatibleSetBuilder::visitOwnRanges(Hertz g, Visit&& visit) const {
+    const Hertz spacing = rules_.guards.spacing;
+    visitRelation(visit, 1, g, spacing, true, {{g, true}});
+    if (rules_.image && rules_.image->intermediateFrequency > 0) {
+        visitRelation(visit, 1, rules_.image->imageOf(g), spacing, false, {{g, true}});
+        visitRelation(visit, 1, 2 * g - rules_.image->imageOf(g), spacing, true, {{g, false}});
+    }
+}
+
 template <typename Visit>
 void CompatibleSetBuilder::visitRuledOut(Hertz g, Visit&& visit) const {
     const Guards& guards = rules_.guards;
     const size_t channelSources = channels_.size();  // sources_ begins with the channels
-    visit(1, g, guards.spacing);
-    if (rules_.image && rules_.image->intermediateFrequency > 0) {
-        visit(1, rules_.image->imageOf(g), guards.spacing);
-        visit(1, 2 * g - rules_.image->imageOf(g), guards.spacing);
-    }
+    visitOwnRanges(g, visit);
     for (size_t i = 0; i < sources_.size(); ++i) {
         const Hertz b = sources_[i];
-        visit(2, g + b, guards.im3);
-        visit(1, 2 * b - g, guards.im3);
-        visit(1, 2 * g - b, guards.im3);
+        const bool bIsChannel = i < channelSources;
+        visitRelation(visit, 2, g + b, guards.im3, false, {{g, true}, {b, bIsChannel}});
+        visitRelation(visit, 1, 2 * b - g, guards.im3, true, {{g, true}, {b, false}});
+        visitRelation(visit, 1, 2 * g - b, guards.im3, true, {{g, false}, {b, bIsChannel}});
         if (guards.im5 > 0) {
-            visit(3, g + 2 * b, guards.im5);
-            visit(2, 3 * b - g, guards.im5);
-            visit(1, 3 * g - 2 * b, guards.im5);
-            visit(1, 3 * b - 2 * g, guards.im5);
-            if (i < channelSources) {
-                visit(3, b + 2 * g, guards.im5);
-                visit(2, 3 * g - b, guards.im5);
+            visitRelation(visit, 3, g + 2 * b, guards.im5, false, {{g, true}, {b, false}});
+            visitRelation(visit, 2, 3 * b - g, guards.im5, false, {{g, true}, {b, false}});
+            visitRelation(visit, 1, 3 * g - 2 * b, guards.im5, true, {{g, false}, {b, false}});
+            visitRelation(visit, 1, 3 * b - 2 * g, guards.im5, true, {{g, false}, {b, false}});
+            if (bIsChannel) {
+                visitRelation(visit, 3, b + 2 * g, guards.im5, false, {{g, false}, {b, true}});
+                visitRelation(visit, 2, 3 * g - b, guards.im5, false, {{g, false}, {b, true}});
             }
         }
         if (guards.im3x3 > 0) {
             for (size_t j = 0; j < sources_.size(); ++j) {
                 if (j == i) continue;
-                visit(1, g + b - sources_[j], guards.im3x3);
-                if (j > i) visit(1, b + sources_[j] - g, guards.im3x3);
+                const Hertz y = sources_[j];
+                const bool yIsChannel = j < channelSources;
+                visitRelation(visit, 1, g + b - y, guards.im3x3, true,
+                              {{g, true}, {b, bIsChannel}, {y, yIsChannel}});
+                if (j > i) {
+                    visitRelation(visit, 1, b + y - g, guards.im3x3, true,
+                                  {{g, true}, {b, bIsChannel}, {y, yIsChannel}});
+                }
             }
         }
     }
@@ -123,9 +222,9 @@ void CompatibleSetBuilder::visitRuledOut(Hertz g, Visit&& visit) const {
 
 void CompatibleSetBuilder::markRuledOut(Hertz g, int delta) {
     if (const size_t own = grid_.indexOf(g); own < grid_.size()) grid_.mark(own, delta);
-    visitRuledOut(g, [this, delta](Hertz multiple, Hertz centre, Hertz guard) {
+    visitRuledOut(g, [this, delta](Hertz multiple, Hertz centre, Hertz guard, const Reach& reach) {
         ++work_;
-        grid_.markNear(multiple, centre, guard, delta);
+        grid_.markNear(multiple, centre, guard, delta, reach);
     });
 }
 
@@ -137,6 +236,7 @@ void CompatibleSetBuilder::add(Hertz g) {
 
 // Every range that names g, with the set as it stands without g, is exactly what was marked for
 // g: at its own addition with the channels before it, and at each later one's with g among them.
+// A relation's victims depend on its members only, never on which of them came last.
 void CompatibleSetBuilder::remove(Hertz g) {
     const auto at = std::find(channels_.begin(), channels_.end(), g);
     if (at == channels_.end()) return;
@@ -145,11 +245,24 @@ void CompatibleSetBuilder::remove(Hertz g) {
     markRuledOut(g, -1);
 }
 
+size_t CompatibleSetBuilder::conflictsOf(Hertz channel) const {
+    const size_t i = grid_.indexOf(channel);
+    if (i >= grid_.size()) return 0;
+    size_t own = 1;  // the mark on its own point
+    visitOwnRanges(channel, [&](Hertz multiple, Hertz centre, Hertz guard, const Reach& reach) {
+        const Hertz offset = multiple * channel - centre;
+        if (guard > 0 && offset < guard && -offset < guard && channel >= reach.low &&
+            channel <= reach.high)
+            ++own;
+    });
+    return grid_.reasons(i) - own;
+}
+
 size_t CompatibleSetBuilder::freePointsRuledOutBy(Hertz g) const {
     size_t count = 0;
-    visitRuledOut(g, [&](Hertz multiple, Hertz centre, Hertz guard) {
+    visitRuledOut(g, [&](Hertz multiple, Hertz centre, Hertz guard, const Reach& reach) {
         ++work_;
-        count += grid_.countUnmarkedNear(multiple, centre, guard);
+        count += grid_.countUnmarkedNear(multiple, centre, guard, reach);
     });
     return count;
 }

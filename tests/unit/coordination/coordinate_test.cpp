@@ -50,7 +50,8 @@ TEST(Coordinate, KeptFrequenciesThatConflictAreReportedAndNothingIsSearched) {
 }
 
 // A random request on a small grid: guards of a few steps (each kind sometimes off), on-site
-// transmitters, excluded ranges, sometimes a receiver image inside the band and kept channels.
+// transmitters, excluded ranges, sometimes a receiver image inside the band, kept channels and a
+// receiver's window narrower than the band.
 CoordinationRequest randomRequest(std::mt19937& random) {
     const auto pick = [&](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random);
@@ -78,6 +79,7 @@ CoordinationRequest randomRequest(std::mt19937& random) {
     if (pick(0, 2) == 0)
         request.rules.image = ReceiverImage{pick(1, points) * step / 2, pick(0, 1) == 1};
     for (int i = pick(0, 2); i > 0; --i) request.keep.push_back(inBand());
+    if (pick(0, 2) == 0) request.rules.window = pick(1, points) * step + pick(0, 1);
     return request;
 }
 
@@ -125,7 +127,6 @@ TEST(Coordinate, EverySetFoundPassesTheCheckWithTheSameGuards) {
     }
 }
 
-
 // The exact search against every compatible subset of a grid of at most 14 points: the largest compatible
 // set, kept channels included and the count respected, must be what it proves.
 TEST(Coordinate, ExactSearchOnATinyBandFindsTheLargestSetThereIs) {
@@ -145,6 +146,10 @@ TEST(Coordinate, ExactSearchOnATinyBandFindsTheLargestSetThereIs) {
         const std::function<void(size_t)> grow = [&](size_t from) {
             largest = std::max(largest, set.size());
             for (size_t i = from; i < request.grid.pointCount(); ++i) {
+                // A kept channel on the grid is in the set already: twice is no larger set.
+                if (std::find(request.keep.begin(), request.keep.end(), request.grid.point(i)) !=
+                    request.keep.end())
+                    continue;
                 set.push_back(request.grid.point(i));
                 if (findConflicts(set, request.rules).empty()) grow(i + 1);
                 set.pop_back();
