@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <random>
 
+#include "coordination/difference_set_search.h"
 #include "coordination/grid_marks.h"
 #include "coordination/set_search.h"
 
@@ -16,18 +17,22 @@ constexpr size_t kEdgeCandidates = 2;
 // that every pass tries a slightly different set.
 constexpr uint64_t kSkipPerMille = 150;
 // The shuffled passes stop after this many, or once the guard ranges visited exceed the budget
-// (a count, not a clock, so that a plan computed twice is the same plan): about a fifth of a
+// (a count, not a clock, so that a plan computed twice is the same plan): about a tenth of a
 // second optimised for the whole UHF band.
 constexpr int kMaxSkippingPasses = 48;
 constexpr size_t kWorkBudget = 8'000'000;
 constexpr uint64_t kSeed = 0x5175'6f72'7665'6cULL;
 // Grids of at most this many points (a TV channel's width at 12.5 kHz and coarser) get the
-// exact search, which stops after adding this many channels: about half a second here.
+// exact search, which stops after adding this many channels: about a tenth of a second here.
 constexpr size_t kExhaustivePoints = 700;
 constexpr size_t kExactSearchNodes = 50000;
 // Steps of local search: counted rather than timed, so that a loaded machine finds the same set.
 constexpr size_t kNarrowLocalSteps = 5000;
 constexpr size_t kWideLocalSteps = 500;
+// Placements of a scaled difference set tried: about a tenth of a second on the whole UHF band.
+constexpr size_t kDifferenceSetTrials = 24;
+// How many channels the difference set's may lead the greedy sets by before these are dropped.
+constexpr size_t kGreedyLead = 2;
 
 // The kept channels on an otherwise empty grid.
 CompatibleSetBuilder startingSet(const CoordinationRequest& request) {
@@ -127,27 +132,53 @@ CoordinationResult coordinate(const CoordinationRequest& request) {
     candidates.push_back(firstFitPass(start, request.count));
     EdgeGreedyPass plain(start, nullptr);
     candidates.push_back(plain.run(request.count));
+    // On a wide band a scaled difference set usually holds far more than any greedy set; it
+    // goes before the shuffled passes, which help most on narrow bands, where it costs little.
+    const auto reachesCount = [&](const auto& set) { return set.size() >= request.count; };
+    std::vector<Hertz> fromDifferenceSets;
+    if (std::none_of(candidates.begin(), candidates.end(), reachesCount)) {
+        fromDifferenceSets = ascending(largestSetFromDifferenceSets(
+            {start, request.count, started + request.budget / 3}, kSeed, kDifferenceSetTrials));
+    }
+    const auto largestGreedy = [&] {
+        return std::max_element(candidates.begin(), candidates.end(),
+                                [](const auto& a, const auto& b) { return a.size() < b.size(); })
+            ->size();
+    };
+    // Greedy sets far behind the difference set's are not worth more passes, nor local search.
+    const auto greedyIsBehind = [&] {
+        return largestGreedy() + kGreedyLead < fromDifferenceSets.size();
+    };
     std::mt19937_64 skipper(kSeed);
     size_t work = plain.work();
-    const SearchClock::time_point passesEnd = started + request.budget / 4;
+    const SearchClock::time_point passesEnd = started + request.budget / 2;
     for (int pass = 0; pass < kMaxSkippingPasses && work < kWorkBudget &&
-                       SearchClock::now() < passesEnd;
+                       SearchClock::now() < passesEnd && !reachesCount(candidates.back()) &&
+                       !reachesCount(fromDifferenceSets) && !greedyIsBehind();
          ++pass) {
         EdgeGreedyPass skipping(start, &skipper);
         candidates.push_back(skipping.run(request.count));
         work += skipping.work() - start.work();
-        if (candidates.back().size() >= request.count) break;
     }
+    const auto largestFirst = [](const auto& a, const auto& b) { return a.size() > b.size(); };
+    std::stable_sort(candidates.begin(), candidates.end(), largestFirst);
 
-    std::stable_sort(candidates.begin(), candidates.end(),
-                     [](const auto& a, const auto& b) { return a.size() > b.size(); });
-    // Local search from the largest greedy set; on a narrow band, then the exact search, which
+    // Local search from the largest greedy set (unless it is far behind) and from the difference
+    // set's, which often end in different places; on a narrow band, then the exact search, which
     // may prove the set the largest there is.
     const bool narrow = start.grid().size() <= kExhaustivePoints;
     const SearchClock::duration budget = std::max(request.budget, SearchClock::duration::zero());
-    std::vector<Hertz> improved = largerSetByLocalSearch(
-        {start, request.count, started + (narrow ? budget * 3 / 4 : budget)}, candidates.front(),
-        kSeed, narrow ? kNarrowLocalSteps : kWideLocalSteps);
+    const SearchStart local{start, request.count, started + (narrow ? budget * 3 / 4 : budget)};
+    const size_t steps = narrow ? kNarrowLocalSteps : kWideLocalSteps;
+    std::vector<Hertz> improved;
+    if (!greedyIsBehind())
+        improved = largerSetByLocalSearch(local, candidates.front(), kSeed, steps);
+    if (!fromDifferenceSets.empty()) {
+        std::vector<Hertz> other = largerSetByLocalSearch(local, fromDifferenceSets, kSeed, steps);
+        if (other.size() > improved.size()) improved = std::move(other);
+        candidates.push_back(std::move(fromDifferenceSets));
+        std::stable_sort(candidates.begin(), candidates.end(), largestFirst);
+    }
     if (narrow) {
         bool proven = false;
         improved = largestSetByRussianDolls({start, request.count, started + budget},
