@@ -188,8 +188,14 @@ void CompatibleSetBuilder::visitRuledOut(Hertz g, Visit&& visit) const {
     const Guards& guards = rules_.guards;
     const size_t channelSources = channels_.size();  // sources_ begins with the channels
     visitOwnRanges(g, visit);
+    // Members spread wider than the window reach no victim together: a pair that far apart is
+    // in no relation worth visiting.
+    const auto tooFar = [&](Hertz x, Hertz y) {
+        return rules_.window > 0 && (x > y ? x - y : y - x) > rules_.window;
+    };
     for (size_t i = 0; i < sources_.size(); ++i) {
         const Hertz b = sources_[i];
+        if (tooFar(g, b)) continue;
         const bool bIsChannel = i < channelSources;
         visitRelation(visit, 2, g + b, guards.im3, false, {{g, true}, {b, bIsChannel}});
         visitRelation(visit, 1, 2 * b - g, guards.im3, true, {{g, true}, {b, false}});
@@ -206,8 +212,8 @@ void CompatibleSetBuilder::visitRuledOut(Hertz g, Visit&& visit) const {
         }
         if (guards.im3x3 > 0) {
             for (size_t j = 0; j < sources_.size(); ++j) {
-                if (j == i) continue;
                 const Hertz y = sources_[j];
+                if (j == i || tooFar(g, y) || tooFar(b, y)) continue;
                 const bool yIsChannel = j < channelSources;
                 visitRelation(visit, 1, g + b - y, guards.im3x3, true,
                               {{g, true}, {b, bIsChannel}, {y, yIsChannel}});
