@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdio>
 
 #include "printable_text.h"
@@ -18,14 +17,12 @@ void TerminalProgress::setCaption(const std::string& caption) {
 }
 
 void TerminalProgress::setRange(int minimum, int maximum) {
-    minimum_ = minimum;
-    maximum_ = maximum;
-    setPosition(position_);
+    gauge_.setRange(minimum, maximum);
+    draw();
 }
 
 void TerminalProgress::setPosition(int position) {
-    // Like the gauge: a position outside the range shows at the nearer end.
-    position_ = std::clamp(position, minimum_, std::max(minimum_, maximum_));
+    gauge_.setPosition(position);
     draw();
 }
 
@@ -42,8 +39,7 @@ void TerminalProgress::hide() {
 
 void TerminalProgress::draw() {
     if (!enabled_ || !visible_) return;
-    const int span = maximum_ - minimum_;
-    const int percent = span > 0 ? (position_ - minimum_) * 100 / span : 0;
+    const int percent = gauge_.percent();
     if (percent == shownPercent_) return;
     shownPercent_ = percent;
     char share[8];

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "seams/gauge_position.h"
 #include "seams/progress_view.h"
 
 namespace quorprog::cli {
@@ -16,7 +17,7 @@ class TerminalProgress : public ProgressView {
     void setCaption(const std::string& caption) override;
     void setRange(int minimum, int maximum) override;
     void setPosition(int position) override;
-    void advance(int step) override { setPosition(position_ + step); }
+    void advance(int step) override { setPosition(gauge_.position() + step); }
     void show() override;
     void hide() override;
 
@@ -26,9 +27,7 @@ class TerminalProgress : public ProgressView {
     bool enabled_;
     bool visible_ = false;
     std::string caption_ = "Serial Port Operation";
-    int minimum_ = 0;
-    int maximum_ = 100;
-    int position_ = 0;
+    GaugePosition gauge_;
     int shownPercent_ = -1;
 };
 

@@ -1,7 +1,5 @@
 #include "fleet/session_progress.h"
 
-#include <algorithm>
-
 namespace quorprog {
 
 void SessionProgress::setCaption(const std::string& caption) {
@@ -15,20 +13,17 @@ void SessionProgress::setCaption(const std::string& caption) {
 }
 
 void SessionProgress::setRange(int minimum, int maximum) {
-    minimum_ = minimum;
-    maximum_ = maximum;
-    setPosition(position_);
+    gauge_.setRange(minimum, maximum);
+    update();
 }
 
 void SessionProgress::setPosition(int position) {
-    // Like the gauge: a position outside the range shows at the nearer end.
-    position_ = std::clamp(position, minimum_, std::max(minimum_, maximum_));
+    gauge_.setPosition(position);
     update();
 }
 
 void SessionProgress::update() {
-    const int span = maximum_ - minimum_;
-    const int percent = span > 0 ? (position_ - minimum_) * 100 / span : 0;
+    const int percent = gauge_.percent();
     if (percent == shownPercent_) return;
     shownPercent_ = percent;
     if (report_) report_(state_, percent);

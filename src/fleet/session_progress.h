@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "seams/gauge_position.h"
 #include "seams/progress_view.h"
 
 namespace quorprog {
@@ -18,7 +19,7 @@ class SessionProgress : public ProgressView {
     void setCaption(const std::string& caption) override;
     void setRange(int minimum, int maximum) override;
     void setPosition(int position) override;
-    void advance(int step) override { setPosition(position_ + step); }
+    void advance(int step) override { setPosition(gauge_.position() + step); }
     void show() override {}
     void hide() override {}
 
@@ -27,9 +28,7 @@ class SessionProgress : public ProgressView {
 
     Report report_;
     std::string state_;
-    int minimum_ = 0;
-    int maximum_ = 100;
-    int position_ = 0;
+    GaugePosition gauge_;
     int shownPercent_ = -1;
 };
 
