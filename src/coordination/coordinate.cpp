@@ -138,7 +138,7 @@ CoordinationResult coordinate(const CoordinationRequest& request) {
     std::vector<Hertz> fromDifferenceSets;
     if (std::none_of(candidates.begin(), candidates.end(), reachesCount)) {
         fromDifferenceSets = ascending(largestSetFromDifferenceSets(
-            {start, request.count, started + request.budget / 3}, kSeed, kDifferenceSetTrials));
+            {start, request.count, started + request.budget / 2}, kSeed, kDifferenceSetTrials));
     }
     const auto largestGreedy = [&] {
         return std::max_element(candidates.begin(), candidates.end(),

@@ -67,9 +67,16 @@ std::vector<Layout> layoutsFor(const GridMarks& grid, const Guards& guards) {
             layout.offset = (grid.size() - 1 - static_cast<size_t>(layout.lastPosition) * unit) / 2;
             layout.placements = placementsLosingFewest(layout.set, layout.modulus, limits,
                                                        layout.lastPosition, kPlacementsPerLayout);
-            layouts.push_back(std::move(layout));
+            if (!layout.placements.empty()) layouts.push_back(std::move(layout));
         }
     }
+    // The layout expected to keep the most channels first, should time run short.
+    const auto expectedKept = [](const Layout& l) {
+        return static_cast<int64_t>(l.set.size()) - static_cast<int64_t>(l.placements.front().lost);
+    };
+    std::stable_sort(layouts.begin(), layouts.end(), [&](const Layout& a, const Layout& b) {
+        return expectedKept(a) > expectedKept(b);
+    });
     return layouts;
 }
 
@@ -145,7 +152,6 @@ std::vector<Hertz> largestSetFromDifferenceSets(const SearchStart& start, uint64
                                       bestOfLayout.begin());
         if (layout >= layouts.size()) break;
         const std::vector<Placement>& placements = layouts[layout].placements;
-        if (placements.empty()) continue;
         std::vector<Hertz> found = DifferenceSetTrial(start, random)
                                        .run(layouts[layout], placements[trial % placements.size()]);
         bestOfLayout[layout] = std::max(bestOfLayout[layout], found.size());
