@@ -142,6 +142,7 @@ std::vector<Hertz> largestSetFromDifferenceSets(const SearchStart& start, uint64
         layoutsFor(start.kept.grid(), start.kept.rules().guards);
     std::vector<Hertz> best;
     std::vector<size_t> bestOfLayout(layouts.size(), 0);
+    std::vector<size_t> triedOfLayout(layouts.size(), 0);
     std::mt19937_64 random(seed);
     for (size_t trial = 0; trial < trialLimit && SearchClock::now() < start.deadline; ++trial) {
         // Each layout a few times, then only the one that gave the largest set.
@@ -151,9 +152,10 @@ std::vector<Hertz> largestSetFromDifferenceSets(const SearchStart& start, uint64
                 : static_cast<size_t>(std::max_element(bestOfLayout.begin(), bestOfLayout.end()) -
                                       bestOfLayout.begin());
         if (layout >= layouts.size()) break;
+        // Its placements in turn, best first; one tried again takes its ties another way.
         const std::vector<Placement>& placements = layouts[layout].placements;
-        std::vector<Hertz> found = DifferenceSetTrial(start, random)
-                                       .run(layouts[layout], placements[trial % placements.size()]);
+        const Placement& placement = placements[triedOfLayout[layout]++ % placements.size()];
+        std::vector<Hertz> found = DifferenceSetTrial(start, random).run(layouts[layout], placement);
         bestOfLayout[layout] = std::max(bestOfLayout[layout], found.size());
         if (found.size() > best.size()) best = std::move(found);
     }
