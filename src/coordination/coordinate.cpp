@@ -152,9 +152,9 @@ CoordinationResult coordinate(const CoordinationRequest& request) {
     std::mt19937_64 skipper(kSeed);
     size_t work = plain.work();
     const SearchClock::time_point passesEnd = started + request.budget / 2;
-    for (int pass = 0; pass < kMaxSkippingPasses && work < kWorkBudget &&
-                       SearchClock::now() < passesEnd && !reachesCount(candidates.back()) &&
-                       !reachesCount(fromDifferenceSets) && !greedyIsBehind();
+    for (int pass = 0;
+         pass < kMaxSkippingPasses && work < kWorkBudget && SearchClock::now() < passesEnd &&
+         !reachesCount(candidates.back()) && !reachesCount(fromDifferenceSets) && !greedyIsBehind();
          ++pass) {
         EdgeGreedyPass skipping(start, &skipper);
         candidates.push_back(skipping.run(request.count));

@@ -138,8 +138,7 @@ class DifferenceSetTrial {
 
 std::vector<Hertz> largestSetFromDifferenceSets(const SearchStart& start, uint64_t seed,
                                                 size_t trialLimit) {
-    const std::vector<Layout> layouts =
-        layoutsFor(start.kept.grid(), start.kept.rules().guards);
+    const std::vector<Layout> layouts = layoutsFor(start.kept.grid(), start.kept.rules().guards);
     std::vector<Hertz> best;
     std::vector<size_t> bestOfLayout(layouts.size(), 0);
     std::vector<size_t> triedOfLayout(layouts.size(), 0);
@@ -155,7 +154,8 @@ std::vector<Hertz> largestSetFromDifferenceSets(const SearchStart& start, uint64
         // Its placements in turn, best first; one tried again takes its ties another way.
         const std::vector<Placement>& placements = layouts[layout].placements;
         const Placement& placement = placements[triedOfLayout[layout]++ % placements.size()];
-        std::vector<Hertz> found = DifferenceSetTrial(start, random).run(layouts[layout], placement);
+        std::vector<Hertz> found =
+            DifferenceSetTrial(start, random).run(layouts[layout], placement);
         bestOfLayout[layout] = std::max(bestOfLayout[layout], found.size());
         if (found.size() > best.size()) best = std::move(found);
     }

@@ -32,10 +32,9 @@ size_t GridMarks::firstPointFrom(Hertz frequency) const {
     if (points.empty()) return 0;
     // An estimate from the mean step, then the exact answer by walking: the points ascend.
     const double estimate = static_cast<double>(frequency - points.front()) * pointsPerHertz_;
-    size_t i = estimate <= 0 ? 0
-               : estimate >= static_cast<double>(points.size())
-                   ? points.size()
-                   : static_cast<size_t>(estimate);
+    size_t i = estimate <= 0                                    ? 0
+               : estimate >= static_cast<double>(points.size()) ? points.size()
+                                                                : static_cast<size_t>(estimate);
     while (i > 0 && points[i - 1] >= frequency) --i;
     while (i < points.size() && points[i] < frequency) ++i;
     return i;
@@ -61,8 +60,7 @@ std::pair<size_t, size_t> GridMarks::near(Hertz multiple, Hertz centre, Hertz gu
     return {first, end};
 }
 
-void GridMarks::markNear(Hertz multiple, Hertz centre, Hertz guard, int delta,
-                         const Reach& reach) {
+void GridMarks::markNear(Hertz multiple, Hertz centre, Hertz guard, int delta, const Reach& reach) {
     const auto [first, end] = near(multiple, centre, guard, reach);
     for (size_t i = first; i < end; ++i) counts_[i] += static_cast<uint32_t>(delta);
 }
@@ -132,16 +130,24 @@ void CompatibleSetBuilder::visitRelation(Visit& visit, Hertz multiple, Hertz cen
         visit(multiple, centre, guard, Reach{});
         return;
     }
-    const auto [lowest, highest] = std::minmax(members, [](const Member& a, const Member& b) {
-        return a.frequency < b.frequency;
-    });
+    const auto [lowest, highest] = std::minmax(
+        members, [](const Member& a, const Member& b) { return a.frequency < b.frequency; });
+    // Every victim reaches every point of the range when the members and the range lie within
+    // half the window: then the range is marked once, as without a window. The grid bounds the
+    // range, which on a TV channel's width answers at once.
+    const auto withinHalfWindow = [&](Hertz low, Hertz high) {
+        return 2 * (std::max(highest.frequency, high) - std::min(lowest.frequency, low)) <=
+               rules_.window;
+    };
+    if (grid_.size() > 0 &&
+        withinHalfWindow(grid_.frequency(0), grid_.frequency(grid_.size() - 1))) {
+        visit(multiple, centre, guard, Reach{});
+        return;
+    }
     // Every member within reach of the victim: none is when they spread wider than the window.
     if (highest.frequency - lowest.frequency > rules_.window) return;
-    // And every victim reaches every point of the range when all of it lies within half the
-    // window: then the range is marked once, as without a window.
-    const Hertz below = std::min(lowest.frequency, floorDivide(centre - guard, multiple));
-    const Hertz above = std::max(highest.frequency, ceilDivide(centre + guard, multiple));
-    if (2 * (above - below) <= rules_.window) {
+    if (withinHalfWindow(floorDivide(centre - guard, multiple),
+                         ceilDivide(centre + guard, multiple))) {
         visit(multiple, centre, guard, Reach{});
         return;
     }

@@ -32,7 +32,8 @@ TEST(DifferenceSet, SingerSetsHaveEveryDifferenceExactlyOnce) {
         EXPECT_EQ(std::set<int64_t>(differences.begin(), differences.end()).size(),
                   static_cast<size_t>(modulus - 1));
     }
-    for (const int64_t notPrime : {-7, 0, 1, 4, 9, 15}) EXPECT_TRUE(singerDifferenceSet(notPrime).empty());
+    for (const int64_t notPrime : {-7, 0, 1, 4, 9, 15})
+        EXPECT_TRUE(singerDifferenceSet(notPrime).empty());
 }
 
 TEST(DifferenceSet, OrdersThatFitTheBand) {
