@@ -31,8 +31,8 @@ constexpr size_t kNarrowLocalSteps = 5000;
 constexpr size_t kWideLocalSteps = 500;
 // Placements of a scaled difference set tried: about a tenth of a second on the whole UHF band.
 constexpr size_t kDifferenceSetTrials = 24;
-// How many channels the difference set's may lead the greedy sets by before these are dropped.
-constexpr size_t kGreedyLead = 2;
+// How far, in percent, the difference set's may lead the greedy sets before these are dropped.
+constexpr size_t kGreedyLeadPercent = 10;
 
 // The kept channels on an otherwise empty grid.
 CompatibleSetBuilder startingSet(const CoordinationRequest& request) {
@@ -130,13 +130,12 @@ CoordinationResult coordinate(const CoordinationRequest& request) {
     const CompatibleSetBuilder start = startingSet(request);
     std::vector<std::vector<Hertz>> candidates;
     candidates.push_back(firstFitPass(start, request.count));
-    EdgeGreedyPass plain(start, nullptr);
-    candidates.push_back(plain.run(request.count));
     // On a wide band a scaled difference set usually holds far more than any greedy set; it
-    // goes before the shuffled passes, which help most on narrow bands, where it costs little.
+    // goes before the greedy passes that weigh the free points, which help most on narrow bands,
+    // where it costs little.
     const auto reachesCount = [&](const auto& set) { return set.size() >= request.count; };
     std::vector<Hertz> fromDifferenceSets;
-    if (std::none_of(candidates.begin(), candidates.end(), reachesCount)) {
+    if (!reachesCount(candidates.front())) {
         fromDifferenceSets = ascending(largestSetFromDifferenceSets(
             {start, request.count, started + request.budget / 2}, kSeed, kDifferenceSetTrials));
     }
@@ -147,10 +146,15 @@ CoordinationResult coordinate(const CoordinationRequest& request) {
     };
     // Greedy sets far behind the difference set's are not worth more passes, nor local search.
     const auto greedyIsBehind = [&] {
-        return largestGreedy() + kGreedyLead < fromDifferenceSets.size();
+        return largestGreedy() * (100 + kGreedyLeadPercent) < fromDifferenceSets.size() * 100;
     };
+    size_t work = start.work();
+    if (!reachesCount(candidates.front()) && !greedyIsBehind()) {
+        EdgeGreedyPass plain(start, nullptr);
+        candidates.push_back(plain.run(request.count));
+        work = plain.work();
+    }
     std::mt19937_64 skipper(kSeed);
-    size_t work = plain.work();
     const SearchClock::time_point passesEnd = started + request.budget / 2;
     for (int pass = 0;
          pass < kMaxSkippingPasses && work < kWorkBudget && SearchClock::now() < passesEnd &&

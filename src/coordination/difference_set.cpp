@@ -103,7 +103,7 @@ int64_t inverseModulo(int64_t a, int64_t m) {
     return modulo(t0, m);
 }
 
-// The multipliers worth placing: twice as many as wanted, those that send the fewest triples
+// The multipliers worth placing: as many as wanted, those that send the fewest triples
 // within `products` positions of a product, counted modulo the modulus.
 std::vector<int64_t> promisingMultipliers(const std::vector<int64_t>& set, int64_t modulus,
                                           int64_t products, size_t count) {
@@ -129,7 +129,7 @@ std::vector<int64_t> promisingMultipliers(const std::vector<int64_t>& set, int64
         }
         ranked.emplace_back(near, t);
     }
-    const size_t kept = std::min(2 * count, ranked.size());
+    const size_t kept = std::min(count, ranked.size());
     std::partial_sort(ranked.begin(), ranked.begin() + static_cast<ptrdiff_t>(kept), ranked.end());
     std::vector<int64_t> multipliers;
     for (size_t i = 0; i < kept; ++i) multipliers.push_back(ranked[i].second);
