@@ -130,14 +130,15 @@ void CompatibleSetBuilder::visitRelation(Visit& visit, Hertz multiple, Hertz cen
         visit(multiple, centre, guard, Reach{});
         return;
     }
-    const auto [lowest, highest] = std::minmax(
+    const auto extremes = std::minmax(
         members, [](const Member& a, const Member& b) { return a.frequency < b.frequency; });
+    const Hertz lowest = extremes.first.frequency;
+    const Hertz highest = extremes.second.frequency;
     // Every victim reaches every point of the range when the members and the range lie within
     // half the window: then the range is marked once, as without a window. The grid bounds the
     // range, which on a TV channel's width answers at once.
     const auto withinHalfWindow = [&](Hertz low, Hertz high) {
-        return 2 * (std::max(highest.frequency, high) - std::min(lowest.frequency, low)) <=
-               rules_.window;
+        return 2 * (std::max(highest, high) - std::min(lowest, low)) <= rules_.window;
     };
     if (grid_.size() > 0 &&
         withinHalfWindow(grid_.frequency(0), grid_.frequency(grid_.size() - 1))) {
@@ -145,7 +146,7 @@ void CompatibleSetBuilder::visitRelation(Visit& visit, Hertz multiple, Hertz cen
         return;
     }
     // Every member within reach of the victim: none is when they spread wider than the window.
-    if (highest.frequency - lowest.frequency > rules_.window) return;
+    if (highest - lowest > rules_.window) return;
     if (withinHalfWindow(floorDivide(centre - guard, multiple),
                          ceilDivide(centre + guard, multiple))) {
         visit(multiple, centre, guard, Reach{});
