@@ -119,6 +119,38 @@ class EdgeGreedyPass {
     size_t high_;
 };
 
+size_t largestSize(const std::vector<std::vector<Hertz>>& sets) {
+    size_t largest = 0;
+    for (const std::vector<Hertz>& set : sets) largest = std::max(largest, set.size());
+    return largest;
+}
+
+// Greedy sets far behind the difference set's are not worth more passes, nor local search.
+bool farBehind(size_t greedy, size_t differenceSet) {
+    return greedy * (100 + kGreedyLeadPercent) < differenceSet * 100;
+}
+
+// After first-fit: the plain edge-weighing pass, then shuffled ones until a set reaches the count
+// (the difference set's included), the greedy sets fall far behind it, the work budget is spent
+// or the deadline passes.
+void appendGreedyPasses(const CompatibleSetBuilder& start, size_t count, size_t differenceSet,
+                        SearchClock::time_point deadline,
+                        std::vector<std::vector<Hertz>>& candidates) {
+    if (largestSize(candidates) >= count) return;
+    EdgeGreedyPass plain(start, nullptr);
+    candidates.push_back(plain.run(count));
+    std::mt19937_64 skipper(kSeed);
+    size_t work = plain.work();
+    for (int pass = 0; pass < kMaxSkippingPasses && work < kWorkBudget &&
+                       SearchClock::now() < deadline && largestSize(candidates) < count &&
+                       differenceSet < count && !farBehind(largestSize(candidates), differenceSet);
+         ++pass) {
+        EdgeGreedyPass skipping(start, &skipper);
+        candidates.push_back(skipping.run(count));
+        work += skipping.work() - start.work();
+    }
+}
+
 }  // namespace
 
 CoordinationResult coordinate(const CoordinationRequest& request) {
@@ -133,36 +165,17 @@ CoordinationResult coordinate(const CoordinationRequest& request) {
     // On a wide band a scaled difference set usually holds far more than any greedy set; it
     // goes before the greedy passes that weigh the free points, which help most on narrow bands,
     // where it costs little.
-    const auto reachesCount = [&](const auto& set) { return set.size() >= request.count; };
     std::vector<Hertz> fromDifferenceSets;
-    if (!reachesCount(candidates.front())) {
+    if (candidates.front().size() < request.count) {
         fromDifferenceSets = ascending(largestSetFromDifferenceSets(
             {start, request.count, started + request.budget / 2}, kSeed, kDifferenceSetTrials));
     }
-    const auto largestGreedy = [&] {
-        return std::max_element(candidates.begin(), candidates.end(),
-                                [](const auto& a, const auto& b) { return a.size() < b.size(); })
-            ->size();
-    };
-    // Greedy sets far behind the difference set's are not worth more passes, nor local search.
     const auto greedyIsBehind = [&] {
-        return largestGreedy() * (100 + kGreedyLeadPercent) < fromDifferenceSets.size() * 100;
+        return farBehind(largestSize(candidates), fromDifferenceSets.size());
     };
-    size_t work = start.work();
-    if (!reachesCount(candidates.front()) && !greedyIsBehind()) {
-        EdgeGreedyPass plain(start, nullptr);
-        candidates.push_back(plain.run(request.count));
-        work = plain.work();
-    }
-    std::mt19937_64 skipper(kSeed);
-    const SearchClock::time_point passesEnd = started + request.budget / 2;
-    for (int pass = 0;
-         pass < kMaxSkippingPasses && work < kWorkBudget && SearchClock::now() < passesEnd &&
-         !reachesCount(candidates.back()) && !reachesCount(fromDifferenceSets) && !greedyIsBehind();
-         ++pass) {
-        EdgeGreedyPass skipping(start, &skipper);
-        candidates.push_back(skipping.run(request.count));
-        work += skipping.work() - start.work();
+    if (!greedyIsBehind()) {
+        appendGreedyPasses(start, request.count, fromDifferenceSets.size(),
+                           started + request.budget / 2, candidates);
     }
     const auto largestFirst = [](const auto& a, const auto& b) { return a.size() > b.size(); };
     std::stable_sort(candidates.begin(), candidates.end(), largestFirst);
